@@ -1,0 +1,64 @@
+// What the program needs of one open dialog: its list boxes, edit fields, static texts and buttons,
+// addressed by control identifier. All of the program's data lives in these controls.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace veltrano {
+
+using ControlId = int;
+
+// Command identifiers and the one notification code the program reads.
+inline constexpr ControlId kCommandOk = 1;
+inline constexpr ControlId kCommandCancel = 2;
+inline constexpr int kEditChange = 0x300;
+
+class Dialog {
+ public:
+  virtual ~Dialog() = default;
+
+  // List boxes. Entries are zero-free byte strings in the Windows ANSI code page; no list sorts.
+  virtual void list_reset(ControlId list) = 0;
+  virtual int list_count(ControlId list) const = 0;
+  // The whole text of entry `index`; empty when there is no such entry.
+  virtual std::string list_text(ControlId list, int index) const = 0;
+  virtual void list_add(ControlId list, std::string_view text) = 0;
+  // Inserts before entry `index`, moving later entries down; fails past the end.
+  virtual bool list_insert(ControlId list, int index, std::string_view text) = 0;
+  // Switches the list's redrawing off while it is filled, and back on.
+  virtual void list_freeze(ControlId list, bool frozen) = 0;
+
+  // Edit fields and static texts. `text` gives at most `byte_limit - 1` bytes, as a read into a
+  // buffer of `byte_limit` bytes would.
+  virtual std::string text(ControlId control, std::size_t byte_limit) const = 0;
+  // Setting an edit field's text raises its change notification, as typing does.
+  virtual void set_text(ControlId control, std::string_view text) = 0;
+  virtual void limit_text(ControlId edit, int characters) = 0;
+
+  virtual void enable(ControlId control, bool enabled) = 0;
+  virtual void focus(ControlId control) = 0;
+
+  // A modal message box owned by the dialog: OK button only, no icon.
+  virtual void message_box(std::string_view text, std::string_view caption) = 0;
+  virtual void end(int result) = 0;
+  virtual void post_quit(int code) = 0;
+};
+
+// Keeps a list's redrawing off for the lifetime of the object.
+class FrozenList {
+ public:
+  FrozenList(Dialog& dialog, ControlId list) : dialog_(dialog), list_(list) {
+    dialog_.list_freeze(list_, true);
+  }
+  ~FrozenList() { dialog_.list_freeze(list_, false); }
+  FrozenList(const FrozenList&) = delete;
+  FrozenList& operator=(const FrozenList&) = delete;
+
+ private:
+  Dialog& dialog_;
+  ControlId list_;
+};
+
+}  // namespace veltrano

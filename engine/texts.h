@@ -1,0 +1,26 @@
+// The program's own texts, in the Windows ANSI code page (Windows-1252).
+#pragma once
+
+namespace veltrano::texts {
+
+inline constexpr const char kTooFewFiles[] = "Troppo pochi files da rinominare";
+inline constexpr const char kTooFewFilesCaption[] = "ATTENZIONE!";
+inline constexpr const char kPathTooLong[] =
+    "Un nome di file\ninclusa la cartella\nsupera il massimo consentito";
+inline constexpr const char kPathTooLongCaption[] = "IMPOSSIBILE RINOMINARE";
+inline constexpr const char kForbiddenChars[] =
+    "I caratteri   \\ / \" : * < > ?   non sono permessi nei nomi di file";
+inline constexpr const char kFindEmpty[] = "Il campo Trova non pu\xF2 essere lasciato vuoto";
+inline constexpr const char kTooManyToDelete[] = "Troppi caratteri da eliminare";
+inline constexpr const char kDeleteClash[] = "Impossibile rinominare: presenza di omonimi";
+inline constexpr const char kRenumberClash[] = "Impossibile rinominare: presenza omonimi";
+inline constexpr const char kDigitCountTooHigh[] = "Numero di cifre troppo alto";
+inline constexpr const char kDigitCountTooLow[] = "Il numero delle cifre \xE8 basso";
+inline constexpr const char kWarningTitle[] = "A T T E N Z I O N E  ! ! !";
+inline constexpr const char kNoDigits[] = "NON CI SONO FILE CON CIFRE";
+inline constexpr const char kPositionDiffers1[] = "LA POSIZIONE DEI NUMERI";
+inline constexpr const char kPositionDiffers2[] = "NON E' SEMPRE LA STESSA";
+inline constexpr const char kMarkerNoDigits[] = "NOCIFRE";
+inline constexpr const char kMarkerPositionDiffers[] = "CIFREKO";
+
+}  // namespace veltrano::texts

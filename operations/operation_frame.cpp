@@ -1,0 +1,45 @@
+#include "operations/operation_frame.h"
+
+#include "engine/batch_rename.h"
+#include "engine/listing.h"
+
+namespace veltrano {
+
+void build_preview(Dialog& dialog, const OperationControls& controls, StemTransform transform) {
+  rebuild_after_list(dialog, controls.before_list(), controls.after_list(),
+                     [transform](std::string stem) {
+                       transform(stem);
+                       return stem;
+                     });
+}
+
+bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
+                            ControlId before_list, ControlId extension_list,
+                            ControlId after_list, ControlId rename_button,
+                            ControlId cancel_button) {
+  if (control == rename_button) {
+    rename_all(dialog, folder, before_list, extension_list, after_list);
+    dialog.end(0);
+    return true;
+  }
+  if (control == kCommandCancel || control == cancel_button) {
+    dialog.end(0);
+    return true;
+  }
+  return false;
+}
+
+void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& message,
+                         const OperationControls& controls, StemTransform transform) {
+  if (message.kind == DialogMessage::Kind::kInitialise) {
+    list_folder(dialog, folder, controls.before_list(), controls.extension_list());
+    build_preview(dialog, controls, transform);
+    dialog.enable(controls.rename_button(), true);
+    return;
+  }
+  handle_closing_command(dialog, folder, message.control, controls.before_list(),
+                         controls.extension_list(), controls.after_list(),
+                         controls.rename_button(), controls.cancel_button());
+}
+
+}  // namespace veltrano

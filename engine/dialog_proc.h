@@ -11,7 +11,7 @@ struct DialogMessage {
   enum class Kind { kInitialise, kCommand };
   Kind kind = Kind::kInitialise;
   ControlId control = 0;  // for commands: the low word of wParam
-  int notification = 0;  // for commands: the high word of wParam
+  int notification = 0;   // for commands: the high word of wParam
 };
 
 using DialogProc = void (*)(Dialog& dialog, Folder& folder, const DialogMessage& message);

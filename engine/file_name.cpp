@@ -8,7 +8,9 @@ namespace {
 constexpr std::array<std::string_view, 11> kExcludedExtensions = {
     ".c", ".h", ".rc", ".exe", ".db", ".obj", ".dep", ".err", ".res", ".prj", ".zip"};
 
-char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c; }
+char ascii_lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
+}
 
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {

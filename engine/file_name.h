@@ -14,7 +14,8 @@ struct StemAndExtension {
   std::string_view extension;  // from the last dot on, dot included
 };
 
-// 0 when the extension (dot included) is one of the excluded ones, ignoring ASCII case; 1 otherwise.
+// 0 when the extension (dot included) is one of the excluded ones, ignoring ASCII case; 1
+// otherwise.
 int extension_allowed(std::string_view extension);
 
 // The stem and extension of a listable file: not "." or "..", not a directory, a dot in its

@@ -3,12 +3,24 @@
 namespace veltrano {
 namespace {
 
-bool is_upper(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
-bool is_letter(char c) { return is_upper(c) || is_lower(c); }
-bool is_white_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-char upper_form(char c) { return is_lower(c) ? static_cast<char>(c - 0x20) : c; }
-char lower_form(char c) { return is_upper(c) ? static_cast<char>(c + 0x20) : c; }
+bool is_upper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+bool is_lower(char c) {
+  return c >= 'a' && c <= 'z';
+}
+bool is_letter(char c) {
+  return is_upper(c) || is_lower(c);
+}
+bool is_white_space(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+char upper_form(char c) {
+  return is_lower(c) ? static_cast<char>(c - 0x20) : c;
+}
+char lower_form(char c) {
+  return is_upper(c) ? static_cast<char>(c + 0x20) : c;
+}
 
 }  // namespace
 

@@ -5,13 +5,11 @@
 
 namespace veltrano {
 
-void underscore_to_space_dialog_proc(Dialog& dialog, Folder& folder,
-                                     const DialogMessage& message) {
+void underscore_to_space_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
   run_fixed_operation(dialog, folder, message, {BASE_UNDERSCORE_TO_SPACE}, &underscores_to_spaces);
 }
 
-void space_to_underscore_dialog_proc(Dialog& dialog, Folder& folder,
-                                     const DialogMessage& message) {
+void space_to_underscore_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
   run_fixed_operation(dialog, folder, message, {BASE_SPACE_TO_UNDERSCORE}, &spaces_to_underscores);
 }
 

@@ -14,9 +14,8 @@ void build_preview(Dialog& dialog, const OperationControls& controls, StemTransf
 }
 
 bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
-                            ControlId before_list, ControlId extension_list,
-                            ControlId after_list, ControlId rename_button,
-                            ControlId cancel_button) {
+                            ControlId before_list, ControlId extension_list, ControlId after_list,
+                            ControlId rename_button, ControlId cancel_button) {
   if (control == rename_button) {
     rename_all(dialog, folder, before_list, extension_list, after_list);
     dialog.end(0);
@@ -38,8 +37,8 @@ void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& me
     return;
   }
   handle_closing_command(dialog, folder, message.control, controls.before_list(),
-                         controls.extension_list(), controls.after_list(),
-                         controls.rename_button(), controls.cancel_button());
+                         controls.extension_list(), controls.after_list(), controls.rename_button(),
+                         controls.cancel_button());
 }
 
 }  // namespace veltrano

@@ -44,9 +44,8 @@ void build_preview(Dialog& dialog, const OperationControls& controls, StemTransf
 // "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, then ends the
 // dialog with 0. Returns true when `control` was one of these.
 bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
-                            ControlId before_list, ControlId extension_list,
-                            ControlId after_list, ControlId rename_button,
-                            ControlId cancel_button);
+                            ControlId before_list, ControlId extension_list, ControlId after_list,
+                            ControlId rename_button, ControlId cancel_button);
 
 // The whole procedure of a dialog whose operation takes no input: list the folder, show the
 // preview once, enable "Rinomina".

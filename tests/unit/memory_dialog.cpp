@@ -7,7 +7,9 @@ namespace veltrano::testing {
 MemoryDialog::MemoryDialog(DialogProc proc, Folder& folder, std::set<ControlId> edits)
     : proc_(proc), folder_(folder), edits_(std::move(edits)) {}
 
-void MemoryDialog::open() { proc_(*this, folder_, DialogMessage{}); }
+void MemoryDialog::open() {
+  proc_(*this, folder_, DialogMessage{});
+}
 
 bool MemoryDialog::press(ControlId button) {
   if (!is_enabled(button)) {
@@ -54,7 +56,9 @@ bool MemoryDialog::all_lists_redrawn() const {
                      [](const auto& entry) { return entry.second == 0; });
 }
 
-void MemoryDialog::list_reset(ControlId list) { lists_[list].clear(); }
+void MemoryDialog::list_reset(ControlId list) {
+  lists_[list].clear();
+}
 
 int MemoryDialog::list_count(ControlId list) const {
   return static_cast<int>(entries(list).size());
@@ -100,18 +104,28 @@ void MemoryDialog::set_text(ControlId control, std::string_view text) {
   }
 }
 
-void MemoryDialog::limit_text(ControlId edit, int characters) { limits_[edit] = characters; }
+void MemoryDialog::limit_text(ControlId edit, int characters) {
+  limits_[edit] = characters;
+}
 
-void MemoryDialog::enable(ControlId control, bool enabled) { enabled_[control] = enabled; }
+void MemoryDialog::enable(ControlId control, bool enabled) {
+  enabled_[control] = enabled;
+}
 
-void MemoryDialog::focus(ControlId control) { focus_ = control; }
+void MemoryDialog::focus(ControlId control) {
+  focus_ = control;
+}
 
 void MemoryDialog::message_box(std::string_view text, std::string_view caption) {
   message_boxes_.push_back({std::string(text), std::string(caption)});
 }
 
-void MemoryDialog::end(int result) { end_result_ = result; }
+void MemoryDialog::end(int result) {
+  end_result_ = result;
+}
 
-void MemoryDialog::post_quit(int code) { quit_code_ = code; }
+void MemoryDialog::post_quit(int code) {
+  quit_code_ = code;
+}
 
 }  // namespace veltrano::testing

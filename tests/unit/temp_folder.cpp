@@ -40,13 +40,17 @@ void TempFolder::add_file(const std::string& name, const std::string& contents) 
   }
 }
 
-void TempFolder::add_file(const std::string& name) { add_file(name, "contents of " + name); }
+void TempFolder::add_file(const std::string& name) {
+  add_file(name, "contents of " + name);
+}
 
-void TempFolder::add_directory(const std::string& name) { fs::create_directory(path_ / name); }
+void TempFolder::add_directory(const std::string& name) {
+  fs::create_directory(path_ / name);
+}
 
 void TempFolder::make_read_only(const std::string& name) {
-  fs::permissions(path_ / name, fs::perms::owner_write | fs::perms::group_write |
-                                    fs::perms::others_write,
+  fs::permissions(path_ / name,
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
 }
 

@@ -5,6 +5,9 @@
 
 #include "app/main_dialog.h"
 #include "engine/dialog_proc.h"
+#include "operations/add_text.h"
+#include "operations/delete_first_chars.h"
+#include "operations/find_replace.h"
 #include "operations/fixed_operations.h"
 #include "resources/resource_ids.h"
 
@@ -20,10 +23,14 @@ struct DialogStep {
 
 // One row for each result from 303 to 317; every other result ends the loop.
 inline constexpr std::array<DialogStep, 15> kDispatchTable = {{
-    {IDC_MAIN_FIND_REPLACE, DialogStep::Action::kShowMainAgain},
-    {IDC_MAIN_DELETE_FIRST, DialogStep::Action::kShowMainAgain},
-    {IDC_MAIN_ADD_AT_START, DialogStep::Action::kShowMainAgain},
-    {IDC_MAIN_ADD_AT_END, DialogStep::Action::kShowMainAgain},
+    {IDC_MAIN_FIND_REPLACE, DialogStep::Action::kOpenDialog, IDD_FIND_REPLACE,
+     &find_replace_dialog_proc},
+    {IDC_MAIN_DELETE_FIRST, DialogStep::Action::kOpenDialog, IDD_DELETE_FIRST_CHARS,
+     &delete_first_chars_dialog_proc},
+    {IDC_MAIN_ADD_AT_START, DialogStep::Action::kOpenDialog, IDD_ADD_AT_START,
+     &add_at_start_dialog_proc},
+    {IDC_MAIN_ADD_AT_END, DialogStep::Action::kOpenDialog, IDD_ADD_AT_END,
+     &add_at_end_dialog_proc},
     {307, DialogStep::Action::kShowMainAgain},
     {308, DialogStep::Action::kShowMainAgain},
     {IDC_MAIN_RENUMBER, DialogStep::Action::kShowMainAgain},

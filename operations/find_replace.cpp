@@ -1,0 +1,110 @@
+#include "operations/find_replace.h"
+
+#include "engine/batch_rename.h"
+#include "engine/char_rule.h"
+#include "engine/texts.h"
+#include "operations/input_dialog.h"
+#include "resources/resource_ids.h"
+
+namespace veltrano {
+namespace {
+
+constexpr InputDialogControls kControls{{BASE_FIND_REPLACE}, IDC_FR_CHECK_LIST, IDC_FR_MESSAGE};
+constexpr ControlId kFindField = kControls.frame.input();
+constexpr ControlId kReplacementField = IDC_FR_REPLACEMENT;
+
+struct Fields {
+  std::string find;
+  std::string replacement;
+};
+
+Fields read_fields(const Dialog& dialog) {
+  return {dialog.text(kFindField, kPathLimit), dialog.text(kReplacementField, kPathLimit)};
+}
+
+// Both fields are tested at every change, so that a forbidden character left in the other field
+// can never reach a new name.
+bool fields_allowed(const Fields& fields) {
+  return has_no_forbidden_chars(fields.find) == 1 &&
+         has_no_forbidden_chars(fields.replacement) == 1;
+}
+
+void on_find_changed(Dialog& dialog, const Folder& folder) {
+  const Fields fields = read_fields(dialog);
+  if (fields.find.empty()) {
+    dialog.set_text(kControls.message_line, texts::kFindEmpty);
+    clear_preview(dialog, kControls);
+    return;
+  }
+  if (!fields_allowed(fields)) {
+    refuse_input(dialog, kControls, texts::kForbiddenChars);
+    return;
+  }
+  build_find_replace_preview(dialog);
+  dialog.set_text(kControls.message_line, "");
+  check_preview(dialog, folder, kControls);
+}
+
+// Unlike a change of "Trova", this path leaves the message line as it was when the check
+// refuses the names.
+void on_replacement_changed(Dialog& dialog, const Folder& folder) {
+  const Fields fields = read_fields(dialog);
+  if (fields.find.empty()) {
+    clear_preview(dialog, kControls);
+    return;
+  }
+  if (!fields_allowed(fields)) {
+    refuse_input(dialog, kControls, texts::kForbiddenChars);
+    return;
+  }
+  build_find_replace_preview(dialog);
+  check_preview(dialog, folder, kControls);
+}
+
+}  // namespace
+
+std::string replace_all(std::string_view text, std::string_view find,
+                        std::string_view replacement) {
+  if (find.empty()) {
+    return std::string(text);
+  }
+  std::string result;
+  result.reserve(text.size());
+  std::size_t start = 0;
+  for (std::size_t found = text.find(find); found != std::string_view::npos;
+       found = text.find(find, start)) {
+    result.append(text.substr(start, found - start));
+    result.append(replacement);
+    start = found + find.size();
+  }
+  result.append(text.substr(start));
+  return result;
+}
+
+void build_find_replace_preview(Dialog& dialog) {
+  const Fields fields = read_fields(dialog);
+  // New stems are held whole, however long: the name check refuses any that is too long.
+  rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.after_list(),
+                     [&fields](const std::string& stem) {
+                       return replace_all(stem, fields.find, fields.replacement);
+                     });
+}
+
+void find_replace_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
+  if (message.kind == DialogMessage::Kind::kInitialise) {
+    open_input_dialog(dialog, folder, kControls);
+    dialog.set_text(kControls.message_line, texts::kFindEmpty);
+    return;
+  }
+  if (handle_closing_command(dialog, folder, kControls, message.control) ||
+      message.notification != kEditChange) {
+    return;
+  }
+  if (message.control == kFindField) {
+    on_find_changed(dialog, folder);
+  } else if (message.control == kReplacementField) {
+    on_replacement_changed(dialog, folder);
+  }
+}
+
+}  // namespace veltrano

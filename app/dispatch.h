@@ -9,6 +9,7 @@
 #include "operations/delete_first_chars.h"
 #include "operations/find_replace.h"
 #include "operations/fixed_operations.h"
+#include "operations/renumber.h"
 #include "resources/resource_ids.h"
 
 namespace veltrano {
@@ -33,7 +34,7 @@ inline constexpr std::array<DialogStep, 15> kDispatchTable = {{
      &add_at_end_dialog_proc},
     {307, DialogStep::Action::kShowMainAgain},
     {308, DialogStep::Action::kShowMainAgain},
-    {IDC_MAIN_RENUMBER, DialogStep::Action::kShowMainAgain},
+    {IDC_MAIN_RENUMBER, DialogStep::Action::kOpenDialog, IDD_RENUMBER, &renumber_dialog_proc},
     {IDC_MAIN_UNDERSCORE_TO_SPACE, DialogStep::Action::kOpenDialog, IDD_UNDERSCORE_TO_SPACE,
      &underscore_to_space_dialog_proc},
     {IDC_MAIN_SPACE_TO_UNDERSCORE, DialogStep::Action::kOpenDialog, IDD_SPACE_TO_UNDERSCORE,

@@ -1,0 +1,169 @@
+#include "operations/renumber.h"
+
+#include <initializer_list>
+
+#include "engine/batch_rename.h"
+#include "engine/texts.h"
+#include "operations/digit_runs.h"
+#include "operations/operation_frame.h"
+#include "resources/resource_ids.h"
+
+namespace veltrano {
+namespace {
+
+// The typed texts are read as from a buffer of the platform's path length.
+constexpr std::size_t kFieldBytes = kPathLimit;
+constexpr int kStartNumberCharacters = 4;
+constexpr int kDigitCountCharacters = 1;
+constexpr char kInitialDigitCount[] = "3";
+
+std::string field_text(const Dialog& dialog, ControlId field) {
+  return dialog.text(field, kFieldBytes);
+}
+
+// Both warning states leave the user nothing to do but close the dialog.
+void show_warning(Dialog& dialog, const char* marker, std::initializer_list<const char*> lines,
+                  bool in_after_list) {
+  dialog.set_text(IDC_REN_MARKER, marker);
+  for (const char* line : lines) {
+    dialog.list_add(IDC_REN_BEFORE, line);
+    if (in_after_list) {
+      dialog.list_add(IDC_REN_AFTER, line);
+    }
+  }
+  dialog.enable(IDC_REN_START, false);
+  dialog.enable(IDC_REN_DIGIT_COUNT, false);
+  dialog.enable(IDC_REN_RENAME, false);
+  dialog.enable(IDC_REN_CANCEL, true);
+}
+
+void wait_for_start_number(Dialog& dialog) {
+  {
+    FrozenList frozen(dialog, IDC_REN_BEFORE);
+    const int count = dialog.list_count(IDC_REN_NUMBERED_STEMS);
+    for (int i = 0; i < count; ++i) {
+      dialog.list_insert(IDC_REN_BEFORE, i, dialog.list_text(IDC_REN_NUMBERED_STEMS, i));
+    }
+  }
+  dialog.limit_text(IDC_REN_START, kStartNumberCharacters);
+  dialog.limit_text(IDC_REN_DIGIT_COUNT, kDigitCountCharacters);
+  // Raises a change notification, which stops at once: "Inizia da" is still empty.
+  dialog.set_text(IDC_REN_DIGIT_COUNT, kInitialDigitCount);
+  dialog.enable(IDC_REN_START, true);
+  dialog.enable(IDC_REN_DIGIT_COUNT, true);
+  dialog.enable(IDC_REN_RENAME, false);
+  dialog.enable(IDC_REN_CANCEL, true);
+}
+
+void initialise(Dialog& dialog, const Folder& folder) {
+  list_numbered_files(dialog, folder);
+  switch (analyse_digit_positions(dialog)) {
+    case NO_DIGITS:
+      show_warning(dialog, texts::kMarkerNoDigits, {texts::kWarningTitle, texts::kNoDigits}, false);
+      break;
+    case POSITION_DIFFERS:
+      show_warning(dialog, texts::kMarkerPositionDiffers,
+                   {texts::kWarningTitle, texts::kPositionDiffers1, texts::kPositionDiffers2},
+                   true);
+      break;
+    case SAME_POSITION:
+      wait_for_start_number(dialog);
+      break;
+  }
+}
+
+// A change that leaves either field empty keeps the last preview and the state of "Rinomina".
+void recompute(Dialog& dialog, const Folder& folder) {
+  if (field_text(dialog, IDC_REN_START).empty() ||
+      field_text(dialog, IDC_REN_DIGIT_COUNT).empty()) {
+    return;
+  }
+  // A refused digit count has left the after list empty and its message in the message line.
+  if (compute_renumbered_names(dialog) == 0) {
+    dialog.enable(IDC_REN_RENAME, false);
+    return;
+  }
+  // An after list left empty (a negative start number) is refused by the check as well.
+  const bool accepted = check_new_names(dialog, folder, IDC_REN_BEFORE, IDC_REN_AFTER,
+                                        IDC_REN_CHECK_LIST, IDC_REN_EXTENSIONS) == 1;
+  dialog.set_text(IDC_REN_MESSAGE, accepted ? "" : texts::kRenumberClash);
+  dialog.enable(IDC_REN_RENAME, accepted);
+}
+
+}  // namespace
+
+int decimal_width(long long value) {
+  int width = 0;
+  for (long long limit = 1; limit <= 9'999'999; limit *= 10) {
+    ++width;
+    if (value >= limit && value < limit * 10) {
+      return width;
+    }
+  }
+  return -1;
+}
+
+void pad_with_zeros(std::string& text, int digit_count) {
+  const long long missing =
+      static_cast<long long>(digit_count) - static_cast<long long>(text.size());
+  if (missing >= 1 && missing <= kMaxDigitCount) {
+    text.insert(0, static_cast<std::size_t>(missing), '0');
+  }
+}
+
+std::string make_renumbered_stem(std::string_view stem, long long number, int digit_count) {
+  const int first_digit = first_digit_position(stem);
+  std::string new_stem(first_digit < 0 ? stem
+                                       : stem.substr(0, static_cast<std::size_t>(first_digit)));
+  std::string digits = std::to_string(number);
+  pad_with_zeros(digits, digit_count);
+  return new_stem + digits;
+}
+
+int compute_renumbered_names(Dialog& dialog) {
+  const int count = dialog.list_count(IDC_REN_BEFORE);
+  dialog.list_reset(IDC_REN_AFTER);
+  if (count == 0) {
+    return 1;
+  }
+  const int start = decimal_value(field_text(dialog, IDC_REN_START));
+  const int digit_count = decimal_value(field_text(dialog, IDC_REN_DIGIT_COUNT));
+  if (start < 0) {
+    return 1;  // only pasted text gets here; the after list stays empty
+  }
+  if (digit_count > kMaxDigitCount) {
+    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooHigh);
+    return 0;
+  }
+  // The test is on one past the last number given out. A number beyond seven digits cannot be
+  // written in any accepted digit count.
+  const int width = decimal_width(static_cast<long long>(start) + count);
+  if (width < 0 || digit_count < width) {
+    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooLow);
+    return 0;
+  }
+  // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
+  long long number = start;
+  rebuild_after_list(dialog, IDC_REN_BEFORE, IDC_REN_AFTER, [&](const std::string& stem) {
+    return make_renumbered_stem(stem, number++, digit_count);
+  });
+  dialog.set_text(IDC_REN_MESSAGE, "");
+  return 1;
+}
+
+void renumber_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
+  if (message.kind == DialogMessage::Kind::kInitialise) {
+    initialise(dialog, folder);
+    return;
+  }
+  if (handle_closing_command(dialog, folder, message.control, IDC_REN_BEFORE, IDC_REN_EXTENSIONS,
+                             IDC_REN_AFTER, IDC_REN_RENAME, IDC_REN_CANCEL)) {
+    return;
+  }
+  if ((message.control == IDC_REN_START || message.control == IDC_REN_DIGIT_COUNT) &&
+      message.notification == kEditChange) {
+    recompute(dialog, folder);
+  }
+}
+
+}  // namespace veltrano

@@ -1,0 +1,80 @@
+// The process entry, start-up and the dialog loop that alternates between the main dialog and
+// one operation dialog at a time.
+#include <windows.h>
+// The common controls' header needs the declarations of <windows.h> first.
+#include <commctrl.h>
+
+#include <climits>
+
+#include "app/command_line.h"
+#include "app/dispatch.h"
+#include "platform/win32/dialog_procs.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr char kClassName[] = "VELTRANO DI FILES";
+
+// A window class that no dialog names; registering it is part of the program's start-up.
+void register_window_class(HINSTANCE instance) {
+  WNDCLASSA window_class{};
+  window_class.style = 0;
+  window_class.lpfnWndProc = DefDlgProcA;
+  window_class.cbWndExtra = DLGWINDOWEXTRA;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  window_class.lpszClassName = kClassName;
+  RegisterClassA(&window_class);  // the dialogs do not depend on it
+}
+
+void initialise_common_controls() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = 0xFFFFFFFF;
+  InitCommonControlsEx(&controls);  // the dialogs do not depend on it
+}
+
+INT_PTR show_dialog(HINSTANCE instance, int template_id, DLGPROC proc) {
+  return DialogBoxParamA(instance, MAKEINTRESOURCEA(template_id), nullptr, proc, 0);
+}
+
+// Shows the main dialog until it ends without an operation; each operation dialog runs between
+// two showings, so the main dialog always lists the folder as it is.
+void run_dialog_loop(HINSTANCE instance) {
+  for (;;) {
+    // A main dialog that cannot be created answers -1, which ends the loop like any result
+    // that names no operation.
+    const INT_PTR result = show_dialog(instance, IDD_MAIN, veltrano::main_dialog_platform_proc());
+    const int row = result < INT_MIN || result > INT_MAX
+                        ? -1
+                        : veltrano::dispatch_row(static_cast<int>(result));
+    if (row < 0 || veltrano::kDispatchTable[row].action == veltrano::DialogStep::Action::kEnd) {
+      PostQuitMessage(0);
+      return;
+    }
+    const veltrano::DialogStep& step = veltrano::kDispatchTable[row];
+    if (step.action == veltrano::DialogStep::Action::kOpenDialog) {
+      // Whatever it answers, even when it cannot be created, the main dialog comes back.
+      show_dialog(instance, step.template_id,
+                  veltrano::dispatch_dialog_proc(static_cast<std::size_t>(row)));
+    }
+  }
+}
+
+// The GUI entry point: only the instance matters; the tail and the show flag change nothing.
+int gui_main(HINSTANCE instance, HINSTANCE /*previous*/, const char* /*tail*/, int /*show*/) {
+  register_window_class(instance);
+  initialise_common_controls();
+  run_dialog_loop(instance);
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  const char* command_line = GetCommandLineA();
+  const char* tail =
+      veltrano::command_line_tail(command_line != nullptr ? command_line : "").data();
+  return gui_main(GetModuleHandleA(nullptr), nullptr, tail, 1);
+}

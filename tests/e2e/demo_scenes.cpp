@@ -1,0 +1,56 @@
+// The scenes of `make demo`, in the order in which they are played. Each starts and ends with the
+// main dialog shown; each picture is named after what it shows.
+#include "resources/resource_ids.h"
+#include "tests/e2e/driver/captions.h"
+#include "tests/e2e/driver/demo.h"
+
+namespace veltrano::e2e {
+namespace {
+
+// Opens the dialog of a main-dialog button, pictures it, and closes it with "Annulla".
+void picture_operation(Stage& stage, int button, const char* caption, int base,
+                       const char* picture) {
+  stage.main_dialog().press(button);
+  DialogWindow dialog = wait_for_dialog(stage.program(), caption);
+  stage.capture(dialog, picture);
+  dialog.press(base + OFFSET_CANCEL);
+  dialog.wait_closed();
+}
+
+}  // namespace
+
+E2E_SCENE(main_dialog) {
+  stage.capture(stage.main_dialog(), "01-main");
+}
+
+E2E_SCENE(underscore_to_space) {
+  picture_operation(stage, IDC_MAIN_UNDERSCORE_TO_SPACE, kUnderscoreToSpaceCaption,
+                    BASE_UNDERSCORE_TO_SPACE, "02-underscore-to-space");
+}
+
+E2E_SCENE(space_to_underscore) {
+  picture_operation(stage, IDC_MAIN_SPACE_TO_UNDERSCORE, kSpaceToUnderscoreCaption,
+                    BASE_SPACE_TO_UNDERSCORE, "03-space-to-underscore");
+}
+
+E2E_SCENE(normal_text) {
+  picture_operation(stage, IDC_MAIN_NORMAL_TEXT, kNormalTextCaption, BASE_NORMAL_TEXT,
+                    "04-normal-text");
+}
+
+E2E_SCENE(title_case) {
+  picture_operation(stage, IDC_MAIN_TITLE_CASE, kTitleCaseCaption, BASE_TITLE_CASE,
+                    "05-title-case");
+}
+
+E2E_SCENE(upper_case) {
+  picture_operation(stage, IDC_MAIN_UPPER_CASE, kUpperCaseCaption, BASE_UPPER_CASE,
+                    "06-upper-case");
+}
+
+E2E_SCENE(lower_case) {
+  picture_operation(stage, IDC_MAIN_LOWER_CASE, kLowerCaseCaption, BASE_LOWER_CASE,
+                    "07-lower-case");
+}
+
+}  // namespace veltrano::e2e

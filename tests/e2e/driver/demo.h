@@ -1,0 +1,59 @@
+// The demo: a walk through the program's dialogs on a sample folder, saving a picture of each.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/e2e/driver/dialog_window.h"
+#include "tests/e2e/driver/process.h"
+
+namespace veltrano::e2e {
+
+// What a scene works with: the running program, and a camera.
+class Stage {
+ public:
+  Stage(const Program& program, std::string out_dir)
+      : program_(program), out_dir_(std::move(out_dir)) {}
+
+  const Program& program() const { return program_; }
+  // The main dialog as it is now shown.
+  DialogWindow main_dialog() const;
+  // Saves the dialog as it appears on the screen to <out dir>\<picture>.bmp.
+  void capture(const DialogWindow& dialog, std::string_view picture);
+
+  const std::vector<std::string>& pictures() const { return pictures_; }
+
+ private:
+  const Program& program_;
+  std::string out_dir_;
+  std::vector<std::string> pictures_;
+};
+
+// A scene starts with the main dialog shown and must leave it shown.
+using SceneFunction = void (*)(Stage&);
+
+struct Scene {
+  const char* name;
+  SceneFunction show;
+};
+
+std::vector<Scene>& registered_scenes();
+
+struct SceneRegistration {
+  SceneRegistration(const char* name, SceneFunction show) {
+    registered_scenes().push_back({name, show});
+  }
+};
+
+// Starts the program in `sample_folder`, plays every scene in order, ends the program. Prints one
+// line per picture; returns 0 when every scene played.
+int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir);
+
+}  // namespace veltrano::e2e
+
+// Defines and registers a scene: E2E_SCENE(main_dialog) { ... uses `stage` ... }
+#define E2E_SCENE(name)                                                             \
+  static void name(::veltrano::e2e::Stage& stage);                                  \
+  static const ::veltrano::e2e::SceneRegistration name##_registration{#name, name}; \
+  static void name(::veltrano::e2e::Stage& stage)

@@ -1,0 +1,245 @@
+#include "tests/e2e/driver/dialog_window.h"
+
+#include <chrono>
+#include <thread>
+
+#include "tests/e2e/driver/check.h"
+#include "tests/e2e/driver/text_code.h"
+
+namespace veltrano::e2e {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr milliseconds kPollInterval{20};
+constexpr UINT kSendTimeoutMs = 5000;
+
+// A message that carries no pointer, sent across processes and answered within the timeout.
+LRESULT send_plain(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, kSendTimeoutMs, &result)) {
+    fail("window message " + std::to_string(message) + " got no answer");
+  }
+  return static_cast<LRESULT>(result);
+}
+
+// WM_GETTEXT of any window, across processes: Wine answers it in UTF-16.
+std::string window_text(HWND window) {
+  const auto length = send_plain(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_NORMAL, kSendTimeoutMs, &copied)) {
+    fail("WM_GETTEXT got no answer");
+  }
+  text.resize(copied);
+  return to_1252(text);
+}
+
+std::string caption_of(HWND window) {
+  wchar_t caption[512];
+  const int length = GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+  return to_1252(std::wstring(caption, static_cast<std::size_t>(length)));
+}
+
+struct WindowSearch {
+  DWORD process;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collect_visible_window(HWND window, LPARAM search_address) {
+  auto& search = *reinterpret_cast<WindowSearch*>(search_address);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == search.process && IsWindowVisible(window)) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> visible_windows(const Program& program) {
+  WindowSearch search{program.id(), {}};
+  EnumWindows(collect_visible_window, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void CALLBACK note_answer(HWND, UINT, ULONG_PTR answered_address, LRESULT) {
+  *reinterpret_cast<bool*>(answered_address) = true;
+}
+
+BOOL CALLBACK find_message_static(HWND child, LPARAM found_address) {
+  wchar_t class_name[32];
+  if (GetClassNameW(child, class_name, static_cast<int>(std::size(class_name))) > 0 &&
+      lstrcmpiW(class_name, L"Static") == 0 && !window_text(child).empty()) {
+    *reinterpret_cast<HWND*>(found_address) = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::string DialogWindow::caption() const {
+  return caption_of(window_);
+}
+
+bool DialogWindow::is_open() const {
+  return IsWindow(window_) != FALSE;
+}
+
+void DialogWindow::wait_closed(milliseconds patience) const {
+  const auto deadline = Clock::now() + patience;
+  while (is_open()) {
+    check(Clock::now() < deadline, "dialog " + quoted(caption()) + " is still open");
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
+bool DialogWindow::has_control(int id) const {
+  return GetDlgItem(window_, id) != nullptr;
+}
+
+HWND DialogWindow::control(int id) const {
+  HWND found = GetDlgItem(window_, id);
+  check(found != nullptr, "dialog " + quoted(caption()) + " has no control " + std::to_string(id));
+  return found;
+}
+
+std::vector<std::string> DialogWindow::list_entries(int list) const {
+  HWND box = control(list);
+  const auto count = send_plain(box, LB_GETCOUNT, 0, 0);
+  check(count != LB_ERR, "list " + std::to_string(list) + " gives no count");
+  std::vector<std::string> entries;
+  for (LRESULT i = 0; i < count; ++i) {
+    const auto length = send_plain(box, LB_GETTEXTLEN, i, 0);
+    check(length != LB_ERR, "list " + std::to_string(list) + " has no entry " + std::to_string(i));
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()),
+                             SMTO_NORMAL, kSendTimeoutMs, &copied) ||
+        static_cast<LRESULT>(copied) == LB_ERR) {
+      fail("cannot read entry " + std::to_string(i) + " of list " + std::to_string(list));
+    }
+    entry.resize(copied);
+    entries.push_back(to_1252(entry));
+  }
+  return entries;
+}
+
+std::string DialogWindow::text(int control_id) const {
+  return window_text(control(control_id));
+}
+
+bool DialogWindow::is_enabled(int control_id) const {
+  return IsWindowEnabled(control(control_id)) != FALSE;
+}
+
+bool DialogWindow::is_visible(int control_id) const {
+  return (GetWindowLongW(control(control_id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void DialogWindow::deliver(HWND target, UINT message, WPARAM wparam, LPARAM lparam) {
+  bool answered = false;
+  if (!SendMessageCallbackW(target, message, wparam, lparam, note_answer,
+                            reinterpret_cast<ULONG_PTR>(&answered))) {
+    fail("cannot send window message " + std::to_string(message));
+  }
+  const auto deadline = Clock::now() + kPatience;
+  for (;;) {
+    // The answer arrives as a callback, called while this thread takes its messages.
+    MSG pending;
+    while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) {
+      DispatchMessageW(&pending);
+    }
+    if (answered || !is_open() || !IsWindowEnabled(window_)) {
+      return;
+    }
+    check(Clock::now() < deadline,
+          "window message " + std::to_string(message) + " was not handled in time");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+void DialogWindow::type(int edit, std::string_view text) {
+  HWND field = control(edit);
+  for (const char c : text) {
+    deliver(field, WM_CHAR, from_1252(c), 1);
+  }
+}
+
+void DialogWindow::replace_text(int edit, std::string_view text) {
+  deliver(control(edit), EM_SETSEL, 0, -1);
+  if (text.empty()) {
+    deliver(control(edit), WM_CHAR, VK_BACK, 1);
+  } else {
+    type(edit, text);
+  }
+}
+
+void DialogWindow::press(int button) {
+  check(is_visible(button), "button " + std::to_string(button) + " is hidden");
+  check(is_enabled(button), "button " + std::to_string(button) + " is disabled");
+  deliver(control(button), BM_CLICK, 0, 0);
+}
+
+void DialogWindow::post_key(WPARAM key) {
+  // The key goes to the window with the focus, where the dialog's own loop sees it.
+  GUITHREADINFO thread_info{};
+  thread_info.cbSize = sizeof thread_info;
+  HWND target = window_;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &thread_info) &&
+      thread_info.hwndFocus != nullptr &&
+      (thread_info.hwndFocus == window_ || IsChild(window_, thread_info.hwndFocus))) {
+    target = thread_info.hwndFocus;
+  }
+  const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+  const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
+  const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
+  check(PostMessageW(target, WM_KEYDOWN, key, down) && PostMessageW(target, WM_KEYUP, key, up),
+        "cannot post a key to " + quoted(caption()));
+}
+
+void DialogWindow::press_escape() {
+  post_key(VK_ESCAPE);
+}
+
+void DialogWindow::press_enter() {
+  post_key(VK_RETURN);
+}
+
+void DialogWindow::close_box() {
+  check(PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0), "cannot close " + quoted(caption()));
+}
+
+std::string DialogWindow::message_text() const {
+  HWND message = nullptr;
+  EnumChildWindows(window_, find_message_static, reinterpret_cast<LPARAM>(&message));
+  check(message != nullptr, quoted(caption()) + " shows no message");
+  return window_text(message);
+}
+
+DialogWindow wait_for_dialog(const Program& program, std::string_view caption,
+                             milliseconds patience) {
+  const auto deadline = Clock::now() + patience;
+  for (;;) {
+    for (HWND window : visible_windows(program)) {
+      if (caption_of(window) == caption) {
+        return DialogWindow(window);
+      }
+    }
+    if (Clock::now() >= deadline) {
+      fail("no window " + quoted(caption) + " appeared; open: " + printable(open_dialogs(program)) +
+           (program.running() ? "" : " (the program has ended)"));
+    }
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
+std::vector<std::string> open_dialogs(const Program& program) {
+  std::vector<std::string> captions;
+  for (HWND window : visible_windows(program)) {
+    captions.push_back(caption_of(window));
+  }
+  return captions;
+}
+
+}  // namespace veltrano::e2e

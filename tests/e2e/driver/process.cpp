@@ -1,0 +1,87 @@
+#include "tests/e2e/driver/process.h"
+
+#include <tlhelp32.h>
+
+#include <vector>
+
+#include "tests/e2e/driver/check.h"
+
+namespace veltrano::e2e {
+
+Program::Program(const std::string& exe, const std::string& folder, const std::string& arguments) {
+  std::string command_line = "\"" + exe + "\"";
+  if (!arguments.empty()) {
+    command_line += " " + arguments;
+  }
+  std::vector<char> writable(command_line.begin(), command_line.end());
+  writable.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(exe.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &info)) {
+    fail("cannot start " + exe + " in " + folder + " (error " + std::to_string(GetLastError()) +
+         ")");
+  }
+  UniqueHandle thread(info.hThread);
+  process_.reset(info.hProcess);
+  id_ = info.dwProcessId;
+}
+
+Program::~Program() {
+  kill();
+}
+
+bool Program::running() const {
+  return process_.get() != nullptr && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Program::wait_exit(milliseconds patience) const {
+  if (WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD status = 0;
+  if (!GetExitCodeProcess(process_.get(), &status)) {
+    fail("cannot read the exit status");
+  }
+  return status;
+}
+
+DWORD Program::expect_exit(milliseconds patience) const {
+  const auto status = wait_exit(patience);
+  check(status.has_value(),
+        "the program is still running " + std::to_string(patience.count()) + " ms later");
+  return *status;
+}
+
+void Program::kill() {
+  if (running()) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
+  }
+}
+
+int kill_processes_named(const std::string& exe_name) {
+  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (snapshot.get() == INVALID_HANDLE_VALUE) {
+    fail("cannot list the running processes");
+  }
+  int killed = 0;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot.get(), &entry); more;
+       more = Process32Next(snapshot.get(), &entry)) {
+    if (lstrcmpiA(entry.szExeFile, exe_name.c_str()) != 0) {
+      continue;
+    }
+    UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
+    if (process.get() != nullptr) {
+      TerminateProcess(process.get(), 1);
+      WaitForSingleObject(process.get(), static_cast<DWORD>(kPatience.count()));
+    }
+    ++killed;
+  }
+  return killed;
+}
+
+}  // namespace veltrano::e2e

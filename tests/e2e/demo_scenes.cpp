@@ -1,5 +1,8 @@
 // The scenes of `make demo`, in the order in which they are played. Each starts and ends with the
 // main dialog shown; each picture is named after what it shows.
+#include <initializer_list>
+#include <utility>
+
 #include "resources/resource_ids.h"
 #include "tests/e2e/driver/captions.h"
 #include "tests/e2e/driver/demo.h"
@@ -12,6 +15,21 @@ void picture_operation(Stage& stage, int button, const char* caption, int base,
                        const char* picture) {
   stage.main_dialog().press(button);
   DialogWindow dialog = wait_for_dialog(stage.program(), caption);
+  stage.capture(dialog, picture);
+  dialog.press(base + OFFSET_CANCEL);
+  dialog.wait_closed();
+}
+
+// Opens the dialog of an operation with input, types into its fields in turn, pictures the live
+// preview and closes the dialog with "Annulla".
+void picture_typed_operation(Stage& stage, int button, const char* caption, int base,
+                             std::initializer_list<std::pair<int, const char*>> typing,
+                             const char* picture) {
+  stage.main_dialog().press(button);
+  DialogWindow dialog = wait_for_dialog(stage.program(), caption);
+  for (const auto& [field, text] : typing) {
+    dialog.type(field, text);
+  }
   stage.capture(dialog, picture);
   dialog.press(base + OFFSET_CANCEL);
   dialog.wait_closed();
@@ -51,6 +69,30 @@ E2E_SCENE(upper_case) {
 E2E_SCENE(lower_case) {
   picture_operation(stage, IDC_MAIN_LOWER_CASE, kLowerCaseCaption, BASE_LOWER_CASE,
                     "07-lower-case");
+}
+
+E2E_SCENE(find_replace) {
+  picture_typed_operation(stage, IDC_MAIN_FIND_REPLACE, kFindReplaceCaption, BASE_FIND_REPLACE,
+                          {{BASE_FIND_REPLACE + OFFSET_INPUT, "e"}, {IDC_FR_REPLACEMENT, "E"}},
+                          "10-find-replace");
+}
+
+E2E_SCENE(add_at_start) {
+  picture_typed_operation(stage, IDC_MAIN_ADD_AT_START, kAddAtStartCaption, BASE_ADD_AT_START,
+                          {{BASE_ADD_AT_START + OFFSET_INPUT, "2024 - "}}, "11-add-at-start");
+}
+
+E2E_SCENE(add_at_end) {
+  picture_typed_operation(stage, IDC_MAIN_ADD_AT_END, kAddAtEndCaption, BASE_ADD_AT_END,
+                          {{BASE_ADD_AT_END + OFFSET_INPUT, " (copia)"}}, "12-add-at-end");
+}
+
+// The sample folder holds .profile, whose stem is empty: every count is refused, and the picture
+// shows how.
+E2E_SCENE(delete_first_chars) {
+  picture_typed_operation(stage, IDC_MAIN_DELETE_FIRST, kDeleteFirstCharsCaption,
+                          BASE_DELETE_FIRST_CHARS, {{BASE_DELETE_FIRST_CHARS + OFFSET_INPUT, "5"}},
+                          "13-delete-first-chars");
 }
 
 }  // namespace veltrano::e2e

@@ -47,12 +47,19 @@ start_wine_session() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ ! -f "$WINEPREFIX/veltrano-session-ready" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot -i </dev/null >/dev/null 2>&1
+    if ! wineboot -i </dev/null >/dev/null 2>&1; then
+      echo "wine-session: cannot make the Wine prefix $WINEPREFIX" >&2
+      return 1
+    fi
     # Every program of the prefix runs inside Wine's virtual desktop: it draws the captions, and
     # with no window manager to answer, Wine would wait two seconds whenever a window is hidden.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
-      </dev/null >/dev/null 2>&1
+    if ! wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+      </dev/null >/dev/null 2>&1 ||
+      ! wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        </dev/null >/dev/null 2>&1; then
+      echo "wine-session: cannot switch on the virtual desktop in $WINEPREFIX" >&2
+      return 1
+    fi
     wineserver -w
     touch "$WINEPREFIX/veltrano-session-ready"
   fi

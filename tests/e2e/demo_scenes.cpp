@@ -5,7 +5,10 @@
 
 #include "resources/resource_ids.h"
 #include "tests/e2e/driver/captions.h"
+#include "tests/e2e/driver/check.h"
 #include "tests/e2e/driver/demo.h"
+#include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/test_folder.h"
 
 namespace veltrano::e2e {
 namespace {
@@ -33,6 +36,17 @@ void picture_typed_operation(Stage& stage, int button, const char* caption, int 
   stage.capture(dialog, picture);
   dialog.press(base + OFFSET_CANCEL);
   dialog.wait_closed();
+}
+
+// The path of the program on show, so that a scene can start it again on a folder of its own.
+std::string program_path(const Program& program) {
+  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, program.id()));
+  check(process.get() != nullptr, "cannot open the program's process");
+  char path[MAX_PATH];
+  DWORD size = MAX_PATH;
+  check(QueryFullProcessImageNameA(process.get(), 0, path, &size) != 0,
+        "cannot read the program's path");
+  return std::string(path, size);
 }
 
 }  // namespace
@@ -93,6 +107,24 @@ E2E_SCENE(delete_first_chars) {
   picture_typed_operation(stage, IDC_MAIN_DELETE_FIRST, kDeleteFirstCharsCaption,
                           BASE_DELETE_FIRST_CHARS, {{BASE_DELETE_FIRST_CHARS + OFFSET_INPUT, "5"}},
                           "13-delete-first-chars");
+}
+
+// The numbers of the sample folder stand at different places, where the renumbering dialog only
+// warns: the program is started again on a folder whose numbers stand at the same place.
+E2E_SCENE(renumber) {
+  TestFolder folder;
+  folder.add_files({"vacanze 01 mare.jpg", "vacanze 02 lago.jpg", "vacanze 03 monti.jpg",
+                    "vacanze 04 citt\xE0.jpg", "vacanze 05 notte.jpg", "elenco.txt"});
+  Program program(program_path(stage.program()), folder.path());
+  wait_for_dialog(program, kMainCaption).press(IDC_MAIN_RENUMBER);
+  DialogWindow dialog = wait_for_dialog(program, kRenumberCaption);
+  stage.capture(dialog, "14-renumber-waiting");
+  dialog.type(IDC_REN_START, "1");
+  stage.capture(dialog, "15-renumber-preview");
+  dialog.press(IDC_REN_CANCEL);
+  dialog.wait_closed();
+  wait_for_dialog(program, kMainCaption).press_escape();
+  check(program.expect_exit() == 0, "the renumbering scene's program ended with a non-zero status");
 }
 
 }  // namespace veltrano::e2e

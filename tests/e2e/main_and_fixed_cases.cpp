@@ -396,4 +396,45 @@ E2E_CASE(rename_onto_an_existing_name_keeps_both_files) {
               "files");
 }
 
+E2E_CASE(selecting_list_entries_changes_nothing) {
+  TestFolder folder;
+  const std::set<std::string> names = {"primo file.txt", "secondo_file.txt", "TERZO.doc"};
+  for (const auto& name : names) {
+    folder.add_file(name, contents_for(name));
+  }
+  const auto stems = folder.stems_in_order(names);
+  Program program(target.exe, folder.path());
+  DialogWindow main = wait_for_dialog(program, kMainCaption);
+  main.select(IDC_MAIN_LIST, 1);
+  check(main.is_open(), "selecting in the main list closed the main dialog");
+  check_equal(main.list_entries(IDC_MAIN_LIST), stems, "main list after a selection");
+
+  DialogWindow dialog = open_operation(program, kUpperCase, stems);
+  const int base = kUpperCase.base;
+  const auto after = dialog.list_entries(base + OFFSET_AFTER_LIST);
+  dialog.select(base + OFFSET_BEFORE_LIST, 2);
+  dialog.select(base + OFFSET_AFTER_LIST, 0);
+  check(dialog.is_open(), "selecting an entry closed the dialog");
+  check_equal(dialog.list_entries(base + OFFSET_BEFORE_LIST), stems, "before list");
+  check_equal(dialog.list_entries(base + OFFSET_AFTER_LIST), after, "after list");
+  check(dialog.is_enabled(base + OFFSET_RENAME), "\"Rinomina\" became disabled");
+  check_equal(
+      folder.contents(),
+      std::map<std::string, std::string>{{"primo file.txt", contents_for("primo file.txt")},
+                                         {"secondo_file.txt", contents_for("secondo_file.txt")},
+                                         {"TERZO.doc", contents_for("TERZO.doc")}},
+      "files after the selections");
+  // "Rinomina" still renames every file, not only the selected ones.
+  dialog.press(base + OFFSET_RENAME);
+  dialog.wait_closed();
+  wait_for_dialog(program, kMainCaption);
+  check_equal(
+      folder.contents(),
+      std::map<std::string, std::string>{{"PRIMO FILE.txt", contents_for("primo file.txt")},
+                                         {"SECONDO_FILE.txt", contents_for("secondo_file.txt")},
+                                         {"TERZO.doc", contents_for("TERZO.doc")}},
+      "files after \"Rinomina\"");
+  quit(program);
+}
+
 }  // namespace veltrano::e2e

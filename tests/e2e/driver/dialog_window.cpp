@@ -175,6 +175,24 @@ void DialogWindow::replace_text(int edit, std::string_view text) {
   }
 }
 
+void DialogWindow::select(int list, int index) {
+  HWND box = control(list);
+  const auto entry_height = send_plain(box, LB_GETITEMHEIGHT, 0, 0);
+  const auto first_in_view = send_plain(box, LB_GETTOPINDEX, 0, 0);
+  RECT area;
+  check(entry_height > 0 && GetClientRect(box, &area),
+        "list " + std::to_string(list) + " has no entries to click");
+  const auto y = (index - first_in_view) * entry_height + entry_height / 2;
+  check(index >= first_in_view && y < area.bottom,
+        "entry " + std::to_string(index) + " of list " + std::to_string(list) + " is out of view");
+  const LPARAM point = MAKELPARAM(4, y);
+  deliver(box, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  deliver(box, WM_LBUTTONUP, 0, point);
+  check(send_plain(box, LB_GETCURSEL, 0, 0) == index, "entry " + std::to_string(index) +
+                                                          " of list " + std::to_string(list) +
+                                                          " did not become selected");
+}
+
 void DialogWindow::press(int button) {
   check(is_visible(button), "button " + std::to_string(button) + " is hidden");
   check(is_enabled(button), "button " + std::to_string(button) + " is disabled");

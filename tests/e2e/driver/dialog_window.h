@@ -36,6 +36,8 @@ class DialogWindow {
   // Selects the whole text of an edit and types `text` over it; an empty `text` is a Backspace
   // on the selection.
   void replace_text(int edit, std::string_view text);
+  // Clicks entry `index` of a list box, as a user selects it; it must be in view.
+  void select(int list, int index);
   // Clicks a button. A user cannot press a hidden or disabled button, so that fails the case.
   void press(int button);
 

@@ -28,12 +28,20 @@ TEST(DigitPositions, FirstRunOfTheStemOnly) {
     int last;
   };
   const Case cases[] = {
-      {"foto 03 mare", 5, 6},   {"foto 3 mare", 5, 5}, {"foto12", 4, 5},  // the run reaches the end
-                                                                          // of the stem
-      {"cd2 track05", 2, 2},    {"2019 foto", 0, 3},   {"7", 0, 0},      {"IMG_0001", 4, 7},
-      {"citt\xE0 1", 6, 6},      // accented bytes are counted as bytes, never as digits
-      {"a/:9", 3, 3},            // the bytes just below and above '0' to '9'
-      {"\xB2\xB3\xB9 5", 4, 4},  // superscript digits of the ANSI code page are not digits
+      {"foto 03 mare", 5, 6},
+      {"foto 3 mare", 5, 5},
+      {"cd2 track05", 2, 2},
+      {"2019 foto", 0, 3},
+      {"7", 0, 0},
+      {"IMG_0001", 4, 7},
+      // The run reaches the end of the stem.
+      {"foto12", 4, 5},
+      // Accented bytes are counted as bytes, never as digits.
+      {"citt\xE0 1", 6, 6},
+      // The bytes just below and above '0' to '9'.
+      {"a/:9", 3, 3},
+      // The superscript digits of the ANSI code page are not digits.
+      {"\xB2\xB3\xB9 5", 4, 4},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(first_digit_position(c.stem), c.first) << c.stem;

@@ -49,8 +49,8 @@ TEST(PadWithZeros, AddsOneToSevenZeros) {
       {"5", 0, "5"},
       {"5", -4, "5"},
       {"5", 8, "00000005"},
-      {"5", 9, "5"},  // eight zeros would be needed:
-                      // left as it is
+      // Eight zeros would be needed: the text is left as it is.
+      {"5", 9, "5"},
       {"9999", 5, "09999"},
       {"10000", 5, "10000"},
       {"", 7, "0000000"},

@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/dialog_window.h"
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include "tests/e2e/driver/check.h"
@@ -62,8 +63,16 @@ std::vector<HWND> visible_windows(const Program& program) {
   return search.found;
 }
 
-void CALLBACK note_answer(HWND, UINT, ULONG_PTR answered_address, LRESULT) {
-  *reinterpret_cast<bool*>(answered_address) = true;
+// Tickets of the sent messages whose answers have come back. A message may be answered after its
+// sender stopped waiting (the message opened a modal window), so an answer names a ticket rather
+// than a variable of the sender.
+std::set<ULONG_PTR>& answered_tickets() {
+  static std::set<ULONG_PTR> tickets;
+  return tickets;
+}
+
+void CALLBACK note_answer(HWND, UINT, ULONG_PTR ticket, LRESULT) {
+  answered_tickets().insert(ticket);
 }
 
 BOOL CALLBACK find_message_static(HWND child, LPARAM found_address) {
@@ -138,9 +147,9 @@ bool DialogWindow::is_visible(int control_id) const {
 }
 
 void DialogWindow::deliver(HWND target, UINT message, WPARAM wparam, LPARAM lparam) {
-  bool answered = false;
-  if (!SendMessageCallbackW(target, message, wparam, lparam, note_answer,
-                            reinterpret_cast<ULONG_PTR>(&answered))) {
+  static ULONG_PTR last_ticket = 0;
+  const ULONG_PTR ticket = ++last_ticket;
+  if (!SendMessageCallbackW(target, message, wparam, lparam, note_answer, ticket)) {
     fail("cannot send window message " + std::to_string(message));
   }
   const auto deadline = Clock::now() + kPatience;
@@ -150,7 +159,7 @@ void DialogWindow::deliver(HWND target, UINT message, WPARAM wparam, LPARAM lpar
     while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) {
       DispatchMessageW(&pending);
     }
-    if (answered || !is_open() || !IsWindowEnabled(window_)) {
+    if (answered_tickets().erase(ticket) > 0 || !is_open() || !IsWindowEnabled(window_)) {
       return;
     }
     check(Clock::now() < deadline,
@@ -162,6 +171,8 @@ void DialogWindow::deliver(HWND target, UINT message, WPARAM wparam, LPARAM lpar
 void DialogWindow::type(int edit, std::string_view text) {
   HWND field = control(edit);
   for (const char c : text) {
+    // While a message box covers the dialog, a user cannot type into it.
+    check(IsWindowEnabled(window_), quoted(caption()) + " is covered by a modal window");
     deliver(field, WM_CHAR, from_1252(c), 1);
   }
 }

@@ -31,7 +31,8 @@ class DialogWindow {
   bool is_visible(int control) const;
 
   // Types `text` into an edit one character at a time, so that every keystroke raises the edit's
-  // change notification; the text goes where the caret is.
+  // change notification; the text goes where the caret is. Fails when a modal window covers the
+  // dialog.
   void type(int edit, std::string_view text);
   // Selects the whole text of an edit and types `text` over it; an empty `text` is a Backspace
   // on the selection.

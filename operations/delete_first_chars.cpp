@@ -1,11 +1,11 @@
 #include "operations/delete_first_chars.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/batch_rename.h"
+#include "engine/decimal_text.h"
 #include "engine/texts.h"
 #include "operations/input_dialog.h"
 #include "resources/resource_ids.h"
@@ -23,10 +23,6 @@ constexpr std::size_t kFieldBytes = kCountFieldLimit + 1;
 // Only the field's first 14 characters form the count.
 constexpr std::size_t kCountBytes = 15;
 
-bool is_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 void on_count_changed(Dialog& dialog, const Folder& folder) {
   if (dialog.text(kCountField, kFieldBytes).empty()) {
     clear_preview(dialog, kControls);  // the message line keeps what it showed
@@ -43,36 +39,15 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
 
 }  // namespace
 
-std::optional<int> parse_delete_count(std::string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && is_space(text[at])) {
-    ++at;
-  }
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    negative = text[at] == '-';
-    ++at;
-  }
-  std::int64_t value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-    value = value * 10 + (text[at] - '0');
-    if (value > INT32_MAX) {
-      return std::nullopt;
-    }
-  }
-  if (negative && value != 0) {
-    return std::nullopt;
-  }
-  return static_cast<int>(value);
-}
-
 int build_delete_first_chars_preview(Dialog& dialog) {
-  const std::optional<int> count = parse_delete_count(dialog.text(kCountField, kCountBytes));
+  // A count too large for an int saturates and is refused as too many; a negative one (only
+  // pasted text gets there) is refused too, so no preview reads before the start of a stem.
+  const int count = decimal_value(dialog.text(kCountField, kCountBytes));
   const OperationControls& frame = kControls.frame;
   const std::vector<std::string> stems = list_entries(dialog, frame.before_list());
   const bool every_stem_longer =
-      count && std::all_of(stems.begin(), stems.end(), [&count](const std::string& stem) {
-        return stem.size() > static_cast<std::size_t>(*count);
+      count >= 0 && std::all_of(stems.begin(), stems.end(), [count](const std::string& stem) {
+        return stem.size() > static_cast<std::size_t>(count);
       });
   if (!every_stem_longer) {
     clear_preview(dialog, kControls);
@@ -81,7 +56,7 @@ int build_delete_first_chars_preview(Dialog& dialog) {
   }
   rebuild_after_list(
       dialog, frame.before_list(), frame.after_list(),
-      [&count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(*count)); });
+      [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
   dialog.set_text(kControls.message_line, "");
   return 1;
 }

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "engine/decimal_text.h"
 #include "engine/dialog.h"
 #include "engine/folder.h"
 
@@ -16,20 +17,11 @@ enum DigitAnalysis : int {
   NO_DIGITS = 2,         // no listable file has a digit in its stem
 };
 
-// Only the bytes '0' to '9' are digits; no byte from 0x80 up ever is.
-constexpr bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // The index of the stem's first digit, or -1 when it holds none.
 int first_digit_position(std::string_view stem);
 
 // The index of the last digit of the stem's first run of digits.
 int last_digit_position(std::string_view stem);
-
-// Reads a number as the C runtime's atoi does (leading blanks, a sign, then digits; a text without
-// leading digits is 0), but saturates at the limits of int instead of overflowing.
-int decimal_value(std::string_view text);
 
 // Appends every listable file whose stem holds a digit to the numbered stem list, the extension
 // list and the two position lists, in enumeration order. Returns the number of files listed.

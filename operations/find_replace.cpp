@@ -29,10 +29,15 @@ bool fields_allowed(const Fields& fields) {
          has_no_forbidden_chars(fields.replacement) == 1;
 }
 
-void on_find_changed(Dialog& dialog, const Folder& folder) {
+// Both fields go the same way but for the message line: a change of "Trova" reports an empty
+// find text and empties the line before the name check, while a change of "Sostituisci con"
+// leaves the line as it was unless the check passes.
+void on_field_changed(Dialog& dialog, const Folder& folder, bool find_changed) {
   const Fields fields = read_fields(dialog);
   if (fields.find.empty()) {
-    dialog.set_text(kControls.message_line, texts::kFindEmpty);
+    if (find_changed) {
+      dialog.set_text(kControls.message_line, texts::kFindEmpty);
+    }
     clear_preview(dialog, kControls);
     return;
   }
@@ -41,23 +46,9 @@ void on_find_changed(Dialog& dialog, const Folder& folder) {
     return;
   }
   build_find_replace_preview(dialog);
-  dialog.set_text(kControls.message_line, "");
-  check_preview(dialog, folder, kControls);
-}
-
-// Unlike a change of "Trova", this path leaves the message line as it was when the check
-// refuses the names.
-void on_replacement_changed(Dialog& dialog, const Folder& folder) {
-  const Fields fields = read_fields(dialog);
-  if (fields.find.empty()) {
-    clear_preview(dialog, kControls);
-    return;
+  if (find_changed) {
+    dialog.set_text(kControls.message_line, "");
   }
-  if (!fields_allowed(fields)) {
-    refuse_input(dialog, kControls, texts::kForbiddenChars);
-    return;
-  }
-  build_find_replace_preview(dialog);
   check_preview(dialog, folder, kControls);
 }
 
@@ -100,10 +91,8 @@ void find_replace_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessag
       message.notification != kEditChange) {
     return;
   }
-  if (message.control == kFindField) {
-    on_find_changed(dialog, folder);
-  } else if (message.control == kReplacementField) {
-    on_replacement_changed(dialog, folder);
+  if (message.control == kFindField || message.control == kReplacementField) {
+    on_field_changed(dialog, folder, message.control == kFindField);
   }
 }
 

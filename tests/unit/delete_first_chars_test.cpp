@@ -30,30 +30,6 @@ struct DeleteDialog : OpenInputDialog {
   void type(const std::string& count) { dialog.type(kCount, count); }
 };
 
-TEST(ParseDeleteCount, ReadsAsAtoiAndRefusesWhatIsNoCount) {
-  const std::pair<const char*, std::optional<int>> cases[] = {
-      {"", 0},
-      {"0", 0},
-      {"3", 3},
-      {"003", 3},
-      {"12abc", 12},
-      {"abc", 0},
-      {" \t7", 7},
-      {"+4", 4},
-      {"-0", 0},
-      {"2147483647", INT_MAX},
-      {"00002147483647", INT_MAX},
-      {"2147483648", std::nullopt},
-      {"4294967299", std::nullopt},  // would wrap round to 3 in 32 bits
-      {"99999999999999", std::nullopt},
-      {"-3", std::nullopt},
-      {"-2147483648", std::nullopt},
-  };
-  for (const auto& [text, expected] : cases) {
-    EXPECT_EQ(parse_delete_count(text), expected) << text;
-  }
-}
-
 TEST(DeleteFirstCharsDialog, OpensEmptyWithTheFieldLimitedAndRinominaDisabled) {
   DeleteDialog d({"01 Alba.txt", "02 Sole.txt"});
   EXPECT_EQ(d.message(), "");

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <compare>
 #include <string>
 #include <utility>
@@ -49,28 +48,6 @@ TEST(DigitPositions, FirstRunOfTheStemOnly) {
   }
   for (const char* stem : {"", "mare", "citt\xE0", "/:"}) {
     EXPECT_EQ(first_digit_position(stem), -1) << stem;
-  }
-}
-
-TEST(DecimalValue, ReadsAsAtoiWithoutOverflow) {
-  const std::pair<const char*, int> cases[] = {
-      {"", 0},
-      {"abc", 0},
-      {"12", 12},
-      {"0042", 42},
-      {" \t7", 7},
-      {"12ab", 12},
-      {"-5", -5},
-      {"+3", 3},
-      {"- 3", 0},
-      {"2147483647", INT_MAX},
-      {"2147483648", INT_MAX},
-      {"99999999999999999999", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"-99999999999999999999", INT_MIN},
-  };
-  for (const auto& [text, expected] : cases) {
-    EXPECT_EQ(decimal_value(text), expected) << '"' << text << '"';
   }
 }
 

@@ -38,15 +38,21 @@ void picture_typed_operation(Stage& stage, int button, const char* caption, int 
   dialog.wait_closed();
 }
 
-// The path of the program on show, so that a scene can start it again on a folder of its own.
-std::string program_path(const Program& program) {
-  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, program.id()));
-  check(process.get() != nullptr, "cannot open the program's process");
-  char path[MAX_PATH];
-  DWORD size = MAX_PATH;
-  check(QueryFullProcessImageNameA(process.get(), 0, path, &size) != 0,
-        "cannot read the program's path");
-  return std::string(path, size);
+// Starts the program again on a folder of its own holding `files`, opens the dialog of a
+// main-dialog button, lets `show` picture it, and closes the dialog and the program.
+template <typename Show>
+void picture_on_own_folder(Stage& stage, std::initializer_list<std::string_view> files, int button,
+                           const char* caption, int cancel_button, Show&& show) {
+  TestFolder folder;
+  folder.add_files(files);
+  Program program(stage.exe(), folder.path());
+  wait_for_dialog(program, kMainCaption).press(button);
+  DialogWindow dialog = wait_for_dialog(program, caption);
+  show(dialog);
+  dialog.press(cancel_button);
+  dialog.wait_closed();
+  wait_for_dialog(program, kMainCaption).press_escape();
+  check(program.expect_exit() == 0, "a demo scene's program ended with a non-zero status");
 }
 
 }  // namespace
@@ -101,30 +107,29 @@ E2E_SCENE(add_at_end) {
                           {{BASE_ADD_AT_END + OFFSET_INPUT, " (copia)"}}, "12-add-at-end");
 }
 
-// The sample folder holds .profile, whose stem is empty: every count is refused, and the picture
-// shows how.
+// The sample folder holds .profile, whose empty stem refuses every count: the live preview is
+// shown on a folder of track names.
 E2E_SCENE(delete_first_chars) {
-  picture_typed_operation(stage, IDC_MAIN_DELETE_FIRST, kDeleteFirstCharsCaption,
-                          BASE_DELETE_FIRST_CHARS, {{BASE_DELETE_FIRST_CHARS + OFFSET_INPUT, "5"}},
-                          "13-delete-first-chars");
+  picture_on_own_folder(stage, {"01 - Alba.mp3", "02 - Sole.mp3", "03 - Luna.mp3", "04 - Mare.mp3"},
+                        IDC_MAIN_DELETE_FIRST, kDeleteFirstCharsCaption,
+                        BASE_DELETE_FIRST_CHARS + OFFSET_CANCEL, [&](DialogWindow& dialog) {
+                          dialog.type(BASE_DELETE_FIRST_CHARS + OFFSET_INPUT, "5");
+                          stage.capture(dialog, "13-delete-first-chars");
+                        });
 }
 
 // The numbers of the sample folder stand at different places, where the renumbering dialog only
-// warns: the program is started again on a folder whose numbers stand at the same place.
+// warns: it is shown on a folder whose numbers stand at the same place.
 E2E_SCENE(renumber) {
-  TestFolder folder;
-  folder.add_files({"vacanze 01 mare.jpg", "vacanze 02 lago.jpg", "vacanze 03 monti.jpg",
-                    "vacanze 04 citt\xE0.jpg", "vacanze 05 notte.jpg", "elenco.txt"});
-  Program program(program_path(stage.program()), folder.path());
-  wait_for_dialog(program, kMainCaption).press(IDC_MAIN_RENUMBER);
-  DialogWindow dialog = wait_for_dialog(program, kRenumberCaption);
-  stage.capture(dialog, "14-renumber-waiting");
-  dialog.type(IDC_REN_START, "1");
-  stage.capture(dialog, "15-renumber-preview");
-  dialog.press(IDC_REN_CANCEL);
-  dialog.wait_closed();
-  wait_for_dialog(program, kMainCaption).press_escape();
-  check(program.expect_exit() == 0, "the renumbering scene's program ended with a non-zero status");
+  picture_on_own_folder(stage,
+                        {"vacanze 01 mare.jpg", "vacanze 02 lago.jpg", "vacanze 03 monti.jpg",
+                         "vacanze 04 citt\xE0.jpg", "vacanze 05 notte.jpg", "elenco.txt"},
+                        IDC_MAIN_RENUMBER, kRenumberCaption, IDC_REN_CANCEL,
+                        [&](DialogWindow& dialog) {
+                          stage.capture(dialog, "14-renumber-waiting");
+                          dialog.type(IDC_REN_START, "1");
+                          stage.capture(dialog, "15-renumber-preview");
+                        });
 }
 
 }  // namespace veltrano::e2e

@@ -116,7 +116,7 @@ std::vector<Scene>& registered_scenes() {
 int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir) {
   try {
     Program program(exe, sample_folder);
-    Stage stage(program, out_dir);
+    Stage stage(program, exe, out_dir);
     for (const auto& scene : registered_scenes()) {
       const auto before = stage.pictures().size();
       scene.show(stage);

@@ -13,10 +13,12 @@ namespace veltrano::e2e {
 // What a scene works with: the running program, and a camera.
 class Stage {
  public:
-  Stage(const Program& program, std::string out_dir)
-      : program_(program), out_dir_(std::move(out_dir)) {}
+  Stage(const Program& program, std::string exe, std::string out_dir)
+      : program_(program), exe_(std::move(exe)), out_dir_(std::move(out_dir)) {}
 
   const Program& program() const { return program_; }
+  // The program's path, for a scene that starts it again on a folder of its own.
+  const std::string& exe() const { return exe_; }
   // The main dialog as it is now shown.
   DialogWindow main_dialog() const;
   // Saves the dialog as it appears on the screen to <out dir>\<picture>.bmp.
@@ -26,6 +28,7 @@ class Stage {
 
  private:
   const Program& program_;
+  std::string exe_;
   std::string out_dir_;
   std::vector<std::string> pictures_;
 };

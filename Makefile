@@ -7,7 +7,7 @@ WIN    := $(BUILD)/win
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps native win test run demo format clean
+.PHONY: all deps native win test run demo bench format clean
 
 all: native win
 
@@ -30,6 +30,9 @@ run: win
 
 demo: win
 	@tools/demo $(WIN)/veltrano.exe $(BUILD)/demo
+
+bench: native
+	@$(NATIVE)/bench/preview_bench
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

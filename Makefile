@@ -6,6 +6,8 @@ NATIVE := $(BUILD)/native
 WIN    := $(BUILD)/win
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
+SHELL := bash
+.SHELLFLAGS := -o pipefail -c
 
 .PHONY: all deps native win test run demo bench format clean
 
@@ -19,11 +21,17 @@ native: deps
 	@cmake --build $(NATIVE) -j $(JOBS)
 
 win: deps
-	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	@test -f $(WIN)/CMakeCache.txt || \
+	  cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(WIN) -j $(JOBS)
 
+# The end-to-end run first, its cases shown one per line; then every native test, whose summary
+# closes the run. Both run even when the first fails.
 test: native win
-	@ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	@status=0; \
+	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \
+	ctest --test-dir $(NATIVE) -E end_to_end --output-on-failure -j $(JOBS) || status=1; \
+	exit $$status
 
 run: win
 	@tools/run-veltrano $(WIN)/veltrano.exe $(DIR)

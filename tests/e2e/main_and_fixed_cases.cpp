@@ -1,127 +1,51 @@
-// The main dialog, the end of the program, and the six operations that take no input.
-#include <algorithm>
-#include <functional>
-#include <map>
-#include <set>
+// The main dialog, the end of the program, the six operations that take no input, and the
+// closing of every operation dialog without renaming.
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/texts.h"
 #include "resources/resource_ids.h"
-#include "tests/e2e/driver/captions.h"
 #include "tests/e2e/driver/check.h"
-#include "tests/e2e/driver/dialog_window.h"
-#include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/dialogs.h"
 #include "tests/e2e/driver/registry.h"
 #include "tests/e2e/driver/test_folder.h"
 
 namespace veltrano::e2e {
 namespace {
 
-constexpr int kMessageBoxOk = 1;
-
-// Ends the program from its main dialog and checks that it exits with status 0.
-void quit(const Program& program) {
-  wait_for_dialog(program, kMainCaption).press_escape();
-  check_equal<DWORD>(program.expect_exit(), 0, "exit status");
-}
-
-// The ways in which a user closes a dialog without pressing one of its own buttons.
-enum class Closing { kEscape, kEnter, kCloseBox };
-
-void close_without_button(DialogWindow& dialog, Closing closing) {
-  switch (closing) {
-    case Closing::kEscape:
-      dialog.press_escape();
-      break;
-    case Closing::kEnter:
-      dialog.press_enter();
-      break;
-    case Closing::kCloseBox:
-      dialog.close_box();
-      break;
-  }
-}
-
-// A fixed operation: the main-dialog button that opens it, its dialog, its control base.
-struct FixedOperation {
-  const char* label;
-  int button;
-  const char* caption;
-  int base;
-};
-
-constexpr FixedOperation kUnderscoreToSpace{"underscores to spaces", IDC_MAIN_UNDERSCORE_TO_SPACE,
-                                            kUnderscoreToSpaceCaption, BASE_UNDERSCORE_TO_SPACE};
-constexpr FixedOperation kSpaceToUnderscore{"spaces to underscores", IDC_MAIN_SPACE_TO_UNDERSCORE,
-                                            kSpaceToUnderscoreCaption, BASE_SPACE_TO_UNDERSCORE};
-constexpr FixedOperation kNormalText{"normal text", IDC_MAIN_NORMAL_TEXT, kNormalTextCaption,
-                                     BASE_NORMAL_TEXT};
-constexpr FixedOperation kTitleCase{"title case", IDC_MAIN_TITLE_CASE, kTitleCaseCaption,
-                                    BASE_TITLE_CASE};
-constexpr FixedOperation kUpperCase{"upper case", IDC_MAIN_UPPER_CASE, kUpperCaseCaption,
-                                    BASE_UPPER_CASE};
-constexpr FixedOperation kLowerCase{"lower case", IDC_MAIN_LOWER_CASE, kLowerCaseCaption,
-                                    BASE_LOWER_CASE};
-
-constexpr FixedOperation kFixedOperations[] = {kUnderscoreToSpace, kSpaceToUnderscore, kNormalText,
-                                               kTitleCase,         kUpperCase,         kLowerCase};
-
-// Presses the operation's button in the main dialog and checks the dialog that opens: its
-// controls, its before list, and "Rinomina" enabled at once.
-DialogWindow open_operation(const Program& program, const FixedOperation& operation,
-                            const std::vector<std::string>& expected_before) {
-  wait_for_dialog(program, kMainCaption).press(operation.button);
-  DialogWindow dialog = wait_for_dialog(program, operation.caption);
+// Opens a fixed operation and checks its dialog: its controls, no input field, the extension
+// list hidden, its before list, and "Rinomina" enabled at once.
+DialogWindow open_fixed(const Program& program, const OperationDialog& operation,
+                        const Names& expected_before) {
+  DialogWindow dialog = open_operation(program, operation);
   for (const int offset : {OFFSET_BEFORE_LIST, OFFSET_AFTER_LIST, OFFSET_RENAME, OFFSET_CANCEL,
                            OFFSET_EXTENSION_LIST}) {
-    check(dialog.has_control(operation.base + offset),
-          "no control " + std::to_string(operation.base + offset));
+    check(dialog.has_control(operation.base + offset), "no control " + std::to_string(offset));
   }
-  check(!dialog.has_control(operation.base + OFFSET_INPUT), "the dialog has an input field");
+  check(!dialog.has_control(operation.input()), "the dialog has an input field");
   check(!dialog.is_visible(operation.base + OFFSET_EXTENSION_LIST), "extension list is shown");
-  check(dialog.is_enabled(operation.base + OFFSET_RENAME), "\"Rinomina\" is disabled");
-  check_equal(dialog.list_entries(operation.base + OFFSET_BEFORE_LIST), expected_before,
-              "before list");
+  check(dialog.is_enabled(operation.rename()), "\"Rinomina\" is disabled");
+  check_equal(dialog.list_entries(operation.before()), expected_before, "before list");
   return dialog;
 }
 
-// Files present in every folder of the operation cases that the program must neither list nor
-// touch.
-constexpr const char* kUnlistedFiles[] = {"LEGGIMI", "setup.exe", "lista.Zip"};
-constexpr char kUnlistedFolder[] = "cartella.dati";
-
+// Entries in every folder of the operation cases that the program must neither list nor touch;
+// LEGGIMI is read-only and must stay so.
 void add_unlisted_entries(TestFolder& folder) {
-  for (const auto* name : kUnlistedFiles) {
-    folder.add_file(name, contents_for(name));
-  }
-  folder.add_folder(kUnlistedFolder);
-}
-
-std::set<std::string> listable_now(const TestFolder& folder) {
-  std::set<std::string> listable;
-  for (const auto& name : folder.names()) {
-    const bool unlisted = name == kUnlistedFolder ||
-                          std::find(std::begin(kUnlistedFiles), std::end(kUnlistedFiles), name) !=
-                              std::end(kUnlistedFiles);
-    if (!unlisted) {
-      listable.insert(name);
-    }
-  }
-  return listable;
+  folder.add_files({"LEGGIMI", "setup.exe", "lista.Zip"});
+  folder.make_read_only("LEGGIMI");
+  folder.add_folder("cartella.dati");
 }
 
 }  // namespace
 
 E2E_CASE(main_dialog_lists_stems_by_the_listing_rule) {
   TestFolder folder;
-  const std::set<std::string> listable = {
-      "archive.tar.gz", "notes.txt", "notes.jpg",    ".profile",   "source.cc",
-      "header.hpp",     "pack.zip2", "citt\xE0.txt", "hidden.txt", "sola lettura.doc"};
-  for (const auto& name : listable) {
-    folder.add_file(name, contents_for(name));
-  }
+  const Names listable = {"archive.tar.gz", "notes.txt",       "notes.jpg", ".profile",
+                          "source.cc",      "header.hpp",      "pack.zip2", "citt\xE0.txt",
+                          "hidden.txt",     "sola lettura.doc"};
+  folder.add_files(listable);
   // Every excluded extension, in mixed case; names without a dot; folders, one with a dot.
   folder.add_files({"a.C", "b.h", "c.Rc", "d.EXE", "e.dB", "f.obj", "g.DEP", "h.Err", "i.res",
                     "j.PRJ", "k.Zip", "README", "Makefile"});
@@ -136,8 +60,8 @@ E2E_CASE(main_dialog_lists_stems_by_the_listing_rule) {
   DialogWindow main = wait_for_dialog(program, kMainCaption);
   check_equal(main.list_entries(IDC_MAIN_LIST), folder.stems_in_order(listable), "main list");
   for (const int button : {IDC_MAIN_SWAP_TITLE_ARTIST, IDC_MAIN_NEW_FUNCTIONS}) {
-    check(main.is_visible(button), "button " + std::to_string(button) + " is hidden");
-    check(!main.is_enabled(button), "button " + std::to_string(button) + " is enabled");
+    check(main.is_visible(button) && !main.is_enabled(button),
+          "button " + std::to_string(button) + " is hidden or enabled");
   }
   for (const int button : {IDC_MAIN_FIND_REPLACE, IDC_MAIN_DELETE_FIRST, IDC_MAIN_ADD_AT_START,
                            IDC_MAIN_ADD_AT_END, IDC_MAIN_RENUMBER, IDC_MAIN_UNDERSCORE_TO_SPACE,
@@ -151,32 +75,24 @@ E2E_CASE(main_dialog_lists_stems_by_the_listing_rule) {
 }
 
 E2E_CASE(too_few_files_shows_the_message_and_ends) {
-  struct Folder {
-    const char* label;
-    std::vector<std::string> files;
-    std::vector<std::string> folders;
-  };
-  const Folder folders[] = {
+  const std::pair<const char*, Names> layouts[] = {
       {"one listable file among others",
-       {"unico.txt", "LEGGIMI", "programma.exe", "codice.c", "archivio.ZIP"},
-       {"sotto.cartella", "altra"}},
-      {"an empty folder", {}, {}},
-      {"only files that are never listed", {"LEGGIMI", "a.h", "b.Obj"}, {"x.y"}},
+       {"unico.txt", "LEGGIMI", "programma.exe", "codice.c", "archivio.ZIP"}},
+      {"an empty folder", {}},
+      {"only files that are never listed", {"LEGGIMI", "a.h", "b.Obj"}},
   };
-  for (const auto& layout : folders) {
-    in_context(layout.label, [&] {
+  for (const auto& [label, files] : layouts) {
+    in_context(label, [&] {
       TestFolder folder;
-      for (const auto& name : layout.files) {
-        folder.add_file(name, contents_for(name));
-      }
-      for (const auto& name : layout.folders) {
-        folder.add_folder(name);
+      folder.add_files(files);
+      if (!files.empty()) {  // a folder is never listed, even with a dot in its name
+        folder.add_folder("sotto.cartella");
       }
       const auto contents = folder.contents();
       Program program(target.exe, folder.path());
       DialogWindow message = wait_for_dialog(program, texts::kTooFewFilesCaption);
       check_equal(message.message_text(), texts::kTooFewFiles, "message");
-      check_equal(open_dialogs(program), std::vector<std::string>{texts::kTooFewFilesCaption},
+      check_equal(open_dialogs(program), Names{texts::kTooFewFilesCaption},
                   "windows shown with the message");
       message.press(kMessageBoxOk);
       check_equal<DWORD>(program.expect_exit(), 0, "exit status");
@@ -185,21 +101,19 @@ E2E_CASE(too_few_files_shows_the_message_and_ends) {
   }
 }
 
-E2E_CASE(main_dialog_ends_the_program_every_way) {
-  const std::pair<const char*, std::function<void(DialogWindow&)>> ways[] = {
-      {"F i n e   l a v o r o", [](DialogWindow& main) { main.press(IDC_MAIN_QUIT); }},
-      {"Esc", [](DialogWindow& main) { close_without_button(main, Closing::kEscape); }},
-      {"Enter", [](DialogWindow& main) { close_without_button(main, Closing::kEnter); }},
-      {"close box", [](DialogWindow& main) { close_without_button(main, Closing::kCloseBox); }},
-  };
-  for (const auto& [label, end_it] : ways) {
-    in_context(label, [&] {
+// Each way of ending runs with other command-line arguments, which change nothing.
+E2E_CASE(main_dialog_ends_the_program_every_way_whatever_the_arguments) {
+  const char* const arguments[] = {"", "altra", "\"una cartella\" -x /?", "C:\\ *.* \"non chiuso"};
+  for (int i = 0; i < 4; ++i) {
+    in_context(label_of(kClosings[i]) + ", arguments " + quoted(arguments[i]), [&] {
       TestFolder folder;
-      folder.add_files({"uno.txt", "due_file.txt", "TRE tre.jpg"});
+      const Names names = {"uno.txt", "due_file.txt", "TRE tre.jpg"};
+      folder.add_files(names);
       const auto contents = folder.contents();
-      Program program(target.exe, folder.path());
+      Program program(target.exe, folder.path(), arguments[i]);
       DialogWindow main = wait_for_dialog(program, kMainCaption);
-      end_it(main);
+      check_equal(main.list_entries(IDC_MAIN_LIST), folder.stems_in_order(names), "main list");
+      close_dialog(main, kClosings[i], IDC_MAIN_QUIT);
       // An operation dialog would keep the program running.
       check_equal<DWORD>(program.expect_exit(), 0, "exit status");
       check_equal(folder.contents(), contents, "files");
@@ -207,33 +121,10 @@ E2E_CASE(main_dialog_ends_the_program_every_way) {
   }
 }
 
-E2E_CASE(command_line_arguments_change_nothing) {
-  const char* const argument_lines[] = {
-      "altra",
-      "\"una cartella\" -x /?",
-      "C:\\ *.* \"non chiuso",
-  };
-  for (const auto* arguments : argument_lines) {
-    in_context(arguments, [&] {
-      TestFolder folder;
-      folder.add_files({"primo file.txt", "SECONDO.doc"});
-      const auto contents = folder.contents();
-      Program program(target.exe, folder.path(), arguments);
-      DialogWindow main = wait_for_dialog(program, kMainCaption);
-      check_equal(main.list_entries(IDC_MAIN_LIST),
-                  folder.stems_in_order({"primo file.txt", "SECONDO.doc"}), "main list");
-      quit(program);
-      check_equal(folder.contents(), contents, "files");
-    });
-  }
-}
-
+// The first and the last file of every row are read-only: the program makes every listed file
+// writable, the one whose name stays too. Case-only renames (REPORT.TXT) happen on disk.
 E2E_CASE(fixed_operations_rename_every_listed_file) {
-  struct Row {
-    FixedOperation operation;
-    std::vector<std::pair<std::string, std::string>> renames;  // old name -> new name
-  };
-  const Row rows[] = {
+  const std::pair<OperationDialog, Renames> rows[] = {
       {kUnderscoreToSpace,
        {{"il_mio__file.txt", "il mio  file.txt"},
         {"_x_.JPG", " x .JPG"},
@@ -267,70 +158,69 @@ E2E_CASE(fixed_operations_rename_every_listed_file) {
         {"GI\xC0 VISTO.txt", "gi\xC0 visto.txt"},
         {"gia basso.txt", "gia basso.txt"}}},
   };
-  for (const auto& row : rows) {
-    in_context(row.operation.label, [&] {
+  for (const auto& [operation, renames] : rows) {
+    in_context(operation.label, [&] {
       TestFolder folder;
       add_unlisted_entries(folder);
-      std::set<std::string> old_names;
-      std::map<std::string, std::string> new_name_of;
-      for (const auto& [old_name, new_name] : row.renames) {
+      Names old_names;
+      Names new_names;
+      std::map<std::string, std::string> new_stem_of;  // the operation changes stems only
+      for (const auto& [old_name, new_name] : renames) {
         folder.add_file(old_name, contents_for(old_name));
-        old_names.insert(old_name);
-        new_name_of[old_name] = new_name;
+        old_names.push_back(old_name);
+        new_names.push_back(new_name);
+        new_stem_of[stem_of(old_name)] = stem_of(new_name);
       }
-      auto expected = folder.contents();
-      for (const auto& [old_name, new_name] : row.renames) {
-        expected.erase(old_name);
-      }
-      for (const auto& [old_name, new_name] : row.renames) {
-        expected[new_name] = contents_for(old_name);
-      }
-      std::vector<std::string> expected_after;
-      for (const auto& name : folder.names()) {
-        if (old_names.contains(name)) {
-          expected_after.push_back(stem_of(new_name_of[name]));
-        }
+      folder.make_read_only(old_names.front());
+      folder.make_read_only(old_names.back());
+      const auto expected = renamed(folder.contents(), renames);
+      Names expected_after = folder.stems_in_order(old_names);
+      for (auto& stem : expected_after) {
+        stem = new_stem_of.at(stem);
       }
 
       Program program(target.exe, folder.path());
-      DialogWindow dialog =
-          open_operation(program, row.operation, folder.stems_in_order(old_names));
-      check_equal(dialog.list_entries(row.operation.base + OFFSET_AFTER_LIST), expected_after,
-                  "after list");
-      dialog.press(row.operation.base + OFFSET_RENAME);
+      DialogWindow dialog = open_fixed(program, operation, folder.stems_in_order(old_names));
+      check_equal(dialog.list_entries(operation.after()), expected_after, "after list");
+      dialog.press(operation.rename());
       dialog.wait_closed();
       DialogWindow main = wait_for_dialog(program, kMainCaption);
       check_equal(folder.contents(), expected, "files after \"Rinomina\"");
-      check_equal(main.list_entries(IDC_MAIN_LIST), folder.stems_in_order(listable_now(folder)),
+      check_equal(main.list_entries(IDC_MAIN_LIST), folder.stems_in_order(new_names),
                   "main list after \"Rinomina\"");
+      for (const auto& name : new_names) {
+        check(!folder.is_read_only(name), quoted(name) + " is still read-only");
+      }
+      check(folder.is_read_only("LEGGIMI"), "LEGGIMI lost its read-only attribute");
       quit(program);
     });
   }
 }
 
 E2E_CASE(operation_dialogs_close_without_renaming) {
-  const std::pair<const char*, std::function<void(DialogWindow&, int base)>> ways[] = {
-      {"Annulla", [](DialogWindow& dialog, int base) { dialog.press(base + OFFSET_CANCEL); }},
-      {"Esc", [](DialogWindow& dialog, int) { close_without_button(dialog, Closing::kEscape); }},
-      {"Enter", [](DialogWindow& dialog, int) { close_without_button(dialog, Closing::kEnter); }},
-      {"close box",
-       [](DialogWindow& dialog, int) { close_without_button(dialog, Closing::kCloseBox); }},
-  };
-  // Every operation would change both names.
-  const std::set<std::string> names = {"Misto Case_nome con spazi.txt", "ALTRO file_x.doc"};
-  for (const auto& [label, close_it] : ways) {
+  // Every operation would change both names; those with input, given this input.
+  const Names names = {"Misto Case_nome con spazi.txt", "ALTRO file_x.doc"};
+  std::vector<std::pair<OperationDialog, const char*>> operations = {
+      {kFindReplace, "o"}, {kAddAtStart, "x"}, {kAddAtEnd, "x"}, {kDeleteFirstChars, "1"}};
+  for (const auto& operation : kFixedOperations) {
+    operations.emplace_back(operation, nullptr);
+  }
+  for (const Closing closing : kClosings) {
     TestFolder folder;
     add_unlisted_entries(folder);
-    for (const auto& name : names) {
-      folder.add_file(name, contents_for(name));
-    }
+    folder.add_files(names);
     const auto contents = folder.contents();
     const auto stems = folder.stems_in_order(names);
     Program program(target.exe, folder.path());
-    for (const auto& operation : kFixedOperations) {
-      in_context(std::string(label) + " in " + operation.label, [&] {
-        DialogWindow dialog = open_operation(program, operation, stems);
-        close_it(dialog, operation.base);
+    for (const auto& [operation, input] : operations) {
+      in_context(label_of(closing) + " in " + operation.label, [&] {
+        DialogWindow dialog =
+            input ? open_operation(program, operation) : open_fixed(program, operation, stems);
+        if (input) {
+          dialog.type(operation.input(), input);
+        }
+        check(dialog.is_enabled(operation.rename()), "\"Rinomina\" is disabled");
+        close_dialog(dialog, closing, operation.cancel());
         dialog.wait_closed();
         DialogWindow main = wait_for_dialog(program, kMainCaption);
         check_equal(folder.contents(), contents, "files");
@@ -341,67 +231,23 @@ E2E_CASE(operation_dialogs_close_without_renaming) {
   }
 }
 
-namespace {
-
-// Opens `operation`, presses "Rinomina", waits for the main dialog, and ends the program.
-void rename_with(const Target& target, const TestFolder& folder, const FixedOperation& operation) {
-  Program program(target.exe, folder.path());
-  wait_for_dialog(program, kMainCaption).press(operation.button);
-  DialogWindow dialog = wait_for_dialog(program, operation.caption);
-  dialog.press(operation.base + OFFSET_RENAME);
-  dialog.wait_closed();
-  quit(program);
-}
-
-}  // namespace
-
-E2E_CASE(case_only_rename_happens_on_disk) {
-  TestFolder folder;
-  folder.add_files({"REPORT.txt", "Altro.Doc"});
-  rename_with(target, folder, kLowerCase);
-  check_equal(folder.contents(),
-              std::map<std::string, std::string>{{"report.txt", contents_for("REPORT.txt")},
-                                                 {"altro.Doc", contents_for("Altro.Doc")}},
-              "files");
-}
-
-E2E_CASE(read_only_files_are_made_writable_and_renamed) {
-  TestFolder folder;
-  folder.add_files({"foto uno.jpg", "foto_due.jpg", "foto tre.jpg", "LEGGIMI"});
-  for (const auto* name : {"foto uno.jpg", "foto_due.jpg", "LEGGIMI"}) {
-    folder.make_read_only(name);
-  }
-  rename_with(target, folder, kSpaceToUnderscore);
-  check_equal(folder.contents(),
-              std::map<std::string, std::string>{{"foto_uno.jpg", contents_for("foto uno.jpg")},
-                                                 {"foto_due.jpg", contents_for("foto_due.jpg")},
-                                                 {"foto_tre.jpg", contents_for("foto tre.jpg")},
-                                                 {"LEGGIMI", contents_for("LEGGIMI")}},
-              "files");
-  // Every listed file loses the attribute, the one whose name stays too; an unlisted one keeps it.
-  for (const auto* name : {"foto_uno.jpg", "foto_due.jpg", "foto_tre.jpg"}) {
-    check(!folder.is_read_only(name), std::string(name) + " is still read-only");
-  }
-  check(folder.is_read_only("LEGGIMI"), "LEGGIMI lost its read-only attribute");
-}
-
 E2E_CASE(rename_onto_an_existing_name_keeps_both_files) {
   TestFolder folder;
   folder.add_files({"a b.txt", "a_b.txt", "c d.txt"});
-  rename_with(target, folder, kSpaceToUnderscore);
-  check_equal(folder.contents(),
-              std::map<std::string, std::string>{{"a b.txt", contents_for("a b.txt")},
-                                                 {"a_b.txt", contents_for("a_b.txt")},
-                                                 {"c_d.txt", contents_for("c d.txt")}},
-              "files");
+  const auto contents = folder.contents();
+  Program program(target.exe, folder.path());
+  DialogWindow dialog = open_operation(program, kSpaceToUnderscore);
+  dialog.press(kSpaceToUnderscore.rename());
+  dialog.wait_closed();
+  quit(program);
+  check_equal(folder.contents(), renamed(contents, {{"c d.txt", "c_d.txt"}}), "files");
 }
 
 E2E_CASE(selecting_list_entries_changes_nothing) {
   TestFolder folder;
-  const std::set<std::string> names = {"primo file.txt", "secondo_file.txt", "TERZO.doc"};
-  for (const auto& name : names) {
-    folder.add_file(name, contents_for(name));
-  }
+  const Names names = {"primo file.txt", "secondo_file.txt", "TERZO.doc"};
+  folder.add_files(names);
+  const auto contents = folder.contents();
   const auto stems = folder.stems_in_order(names);
   Program program(target.exe, folder.path());
   DialogWindow main = wait_for_dialog(program, kMainCaption);
@@ -409,31 +255,24 @@ E2E_CASE(selecting_list_entries_changes_nothing) {
   check(main.is_open(), "selecting in the main list closed the main dialog");
   check_equal(main.list_entries(IDC_MAIN_LIST), stems, "main list after a selection");
 
-  DialogWindow dialog = open_operation(program, kUpperCase, stems);
-  const int base = kUpperCase.base;
-  const auto after = dialog.list_entries(base + OFFSET_AFTER_LIST);
-  dialog.select(base + OFFSET_BEFORE_LIST, 2);
-  dialog.select(base + OFFSET_AFTER_LIST, 0);
+  const OperationDialog& upper = kUpperCase;
+  DialogWindow dialog = open_fixed(program, upper, stems);
+  const auto after = dialog.list_entries(upper.after());
+  dialog.select(upper.before(), 2);
+  dialog.select(upper.after(), 0);
   check(dialog.is_open(), "selecting an entry closed the dialog");
-  check_equal(dialog.list_entries(base + OFFSET_BEFORE_LIST), stems, "before list");
-  check_equal(dialog.list_entries(base + OFFSET_AFTER_LIST), after, "after list");
-  check(dialog.is_enabled(base + OFFSET_RENAME), "\"Rinomina\" became disabled");
-  check_equal(
-      folder.contents(),
-      std::map<std::string, std::string>{{"primo file.txt", contents_for("primo file.txt")},
-                                         {"secondo_file.txt", contents_for("secondo_file.txt")},
-                                         {"TERZO.doc", contents_for("TERZO.doc")}},
-      "files after the selections");
+  check_equal(dialog.list_entries(upper.before()), stems, "before list");
+  check_equal(dialog.list_entries(upper.after()), after, "after list");
+  check(dialog.is_enabled(upper.rename()), "\"Rinomina\" became disabled");
+  check_equal(folder.contents(), contents, "files after the selections");
   // "Rinomina" still renames every file, not only the selected ones.
-  dialog.press(base + OFFSET_RENAME);
+  dialog.press(upper.rename());
   dialog.wait_closed();
   wait_for_dialog(program, kMainCaption);
-  check_equal(
-      folder.contents(),
-      std::map<std::string, std::string>{{"PRIMO FILE.txt", contents_for("primo file.txt")},
-                                         {"SECONDO_FILE.txt", contents_for("secondo_file.txt")},
-                                         {"TERZO.doc", contents_for("TERZO.doc")}},
-      "files after \"Rinomina\"");
+  check_equal(folder.contents(),
+              renamed(contents, {{"primo file.txt", "PRIMO FILE.txt"},
+                                 {"secondo_file.txt", "SECONDO_FILE.txt"}}),
+              "files after \"Rinomina\"");
   quit(program);
 }
 

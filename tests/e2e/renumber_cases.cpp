@@ -1,71 +1,44 @@
 // The renumbering dialog: its three opening states, the start number and the digit count typed
 // as a user types them, and a renumbering applied on disk.
-#include <map>
-#include <set>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "engine/texts.h"
 #include "resources/resource_ids.h"
-#include "tests/e2e/driver/captions.h"
 #include "tests/e2e/driver/check.h"
-#include "tests/e2e/driver/dialog_window.h"
-#include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/dialogs.h"
 #include "tests/e2e/driver/registry.h"
 #include "tests/e2e/driver/test_folder.h"
 
 namespace veltrano::e2e {
 namespace {
 
-using Names = std::vector<std::string>;
-
-constexpr int kHiddenControls[] = {
-    IDC_REN_NUMBERED_STEMS, IDC_REN_EXTENSIONS,  IDC_REN_FIRST_POSITIONS, IDC_REN_CHECK_LIST,
-    IDC_REN_LAST_POSITIONS, IDC_REN_UNUSED_LIST, IDC_REN_MARKER};
-
-std::string extension_of(const std::string& name) {
-  return name.substr(name.rfind('.'));
-}
-
-// The names of `numbered` in the folder's enumeration order: the order of the program's lists.
-Names in_listed_order(const TestFolder& folder, const std::set<std::string>& numbered) {
-  Names names;
-  for (const auto& name : folder.names()) {
-    if (numbered.contains(name)) {
-      names.push_back(name);
-    }
-  }
-  return names;
-}
-
+// Opens the dialog and checks that its working lists and marker line are hidden.
 DialogWindow open_renumbering(const Program& program) {
-  wait_for_dialog(program, kMainCaption).press(IDC_MAIN_RENUMBER);
-  DialogWindow dialog = wait_for_dialog(program, kRenumberCaption);
-  for (const int id : kHiddenControls) {
+  DialogWindow dialog = open_operation(program, kRenumber);
+  for (const int id :
+       {IDC_REN_NUMBERED_STEMS, IDC_REN_EXTENSIONS, IDC_REN_FIRST_POSITIONS, IDC_REN_CHECK_LIST,
+        IDC_REN_LAST_POSITIONS, IDC_REN_UNUSED_LIST, IDC_REN_MARKER}) {
     check(!dialog.is_visible(id), "control " + std::to_string(id) + " is shown");
   }
   return dialog;
 }
 
-void check_ready(const DialogWindow& dialog, const Names& after) {
+void check_state(const DialogWindow& dialog, const Names& after, const char* message,
+                 bool can_rename) {
   check_equal(dialog.list_entries(IDC_REN_AFTER), after, "after list");
-  check_equal(dialog.text(IDC_REN_MESSAGE), "", "message line");
-  check(dialog.is_enabled(IDC_REN_RENAME), "\"Rinomina\" is disabled");
-}
-
-void check_refused(const DialogWindow& dialog, const char* message) {
-  check_equal(dialog.list_entries(IDC_REN_AFTER), Names{}, "after list");
   check_equal(dialog.text(IDC_REN_MESSAGE), message, "message line");
-  check(!dialog.is_enabled(IDC_REN_RENAME), "\"Rinomina\" is enabled");
+  check(dialog.is_enabled(IDC_REN_RENAME) == can_rename,
+        can_rename ? "\"Rinomina\" is disabled" : "\"Rinomina\" is enabled");
 }
 
-// Closes the dialog with "Annulla", then the program, and checks that no file changed.
-void cancel_and_quit(const Program& program, DialogWindow& dialog, const TestFolder& folder,
-                     const std::map<std::string, std::string>& contents) {
-  dialog.press(IDC_REN_CANCEL);
+// Closes the dialog with `closing`, then the program, and checks that no file changed.
+void close_and_quit(const Program& program, DialogWindow& dialog, Closing closing,
+                    const TestFolder& folder, const Contents& contents) {
+  close_dialog(dialog, closing, IDC_REN_CANCEL);
   dialog.wait_closed();
-  wait_for_dialog(program, kMainCaption).press_escape();
-  check_equal<DWORD>(program.expect_exit(), 0, "exit status");
+  quit(program);
   check_equal(folder.contents(), contents, "files");
 }
 
@@ -74,7 +47,7 @@ void cancel_and_quit(const Program& program, DialogWindow& dialog, const TestFol
 E2E_CASE(renumbering_warns_when_it_cannot_renumber) {
   struct Layout {
     const char* label;
-    std::vector<const char*> files;
+    Names files;
     const char* marker;
     Names before;
     Names after;
@@ -94,44 +67,37 @@ E2E_CASE(renumbering_warns_when_it_cannot_renumber) {
   for (const auto& layout : layouts) {
     in_context(layout.label, [&] {
       TestFolder folder;
-      for (const auto* name : layout.files) {
-        folder.add_file(name, contents_for(name));
-      }
+      folder.add_files(layout.files);
       const auto contents = folder.contents();
       Program program(target.exe, folder.path());
       DialogWindow dialog = open_renumbering(program);
       check_equal(dialog.text(IDC_REN_MARKER), layout.marker, "marker line");
       check_equal(dialog.list_entries(IDC_REN_BEFORE), layout.before, "before list");
-      check_equal(dialog.list_entries(IDC_REN_AFTER), layout.after, "after list");
-      check_equal(dialog.text(IDC_REN_MESSAGE), "", "message line");
-      for (const int id : {IDC_REN_START, IDC_REN_DIGIT_COUNT, IDC_REN_RENAME}) {
-        check(!dialog.is_enabled(id), "control " + std::to_string(id) + " is enabled");
+      check_state(dialog, layout.after, "", false);
+      for (const int id : {IDC_REN_START, IDC_REN_DIGIT_COUNT}) {
+        check(!dialog.is_enabled(id), "field " + std::to_string(id) + " is enabled");
+        check_equal(dialog.text(id), "", "field " + std::to_string(id));
       }
-      check_equal(dialog.text(IDC_REN_START), "", "\"Inizia da\"");
-      check_equal(dialog.text(IDC_REN_DIGIT_COUNT), "", "\"Numero cifre\"");
-      cancel_and_quit(program, dialog, folder, contents);
+      close_and_quit(program, dialog, Closing::kButton, folder, contents);
     });
   }
 }
 
 E2E_CASE(renumbering_follows_the_typed_start_number_and_digit_count) {
   TestFolder folder;
-  std::set<std::string> numbered;
+  Names numbered;
   for (int i = 1; i <= 9; ++i) {
-    numbered.insert("img" + std::to_string(i) + ".jpg");
+    numbered.push_back("img" + std::to_string(i) + ".jpg");
   }
-  for (const auto& name : numbered) {
-    folder.add_file(name, contents_for(name));
-  }
+  folder.add_files(numbered);
   folder.add_files({"note.txt", "LEGGIMI"});
   const auto contents = folder.contents();
-  const Names listed = in_listed_order(folder, numbered);
-  const auto renumbered = [&](int start, int digits) {
+  const Names listed = folder.stems_in_order(numbered);
+  const auto renumbered = [&](int start, std::size_t digits) {
     Names after;
     for (std::size_t i = 0; i < listed.size(); ++i) {
-      std::string number = std::to_string(start + static_cast<int>(i));
-      after.push_back("img" + std::string(static_cast<std::size_t>(digits) - number.size(), '0') +
-                      number);
+      const std::string number = std::to_string(start + static_cast<int>(i));
+      after.push_back("img" + std::string(digits - number.size(), '0') + number);
     }
     return after;
   };
@@ -140,111 +106,94 @@ E2E_CASE(renumbering_follows_the_typed_start_number_and_digit_count) {
   DialogWindow dialog = open_renumbering(program);
   // Waiting for a start number.
   check_equal(dialog.text(IDC_REN_MARKER), "", "marker line");
-  check_equal(dialog.list_entries(IDC_REN_BEFORE), folder.stems_in_order(numbered), "before list");
-  check_equal(dialog.list_entries(IDC_REN_AFTER), Names{}, "after list");
+  check_equal(dialog.list_entries(IDC_REN_BEFORE), listed, "before list");
+  check_state(dialog, {}, "", false);
   check_equal(dialog.text(IDC_REN_START), "", "\"Inizia da\"");
   check_equal(dialog.text(IDC_REN_DIGIT_COUNT), "3", "\"Numero cifre\"");
   check(dialog.is_enabled(IDC_REN_START) && dialog.is_enabled(IDC_REN_DIGIT_COUNT),
         "a field is disabled");
-  check(!dialog.is_enabled(IDC_REN_RENAME), "\"Rinomina\" is enabled");
 
   dialog.type(IDC_REN_START, "1");
-  check_ready(dialog, renumbered(1, 3));
-
-  in_context("digit count 1: the test is on 1 + 9 = 10", [&] {
-    dialog.replace_text(IDC_REN_DIGIT_COUNT, "1");
-    check_refused(dialog, texts::kDigitCountTooLow);
-  });
-  in_context("digit count 2", [&] {
-    dialog.replace_text(IDC_REN_DIGIT_COUNT, "2");
-    check_ready(dialog, renumbered(1, 2));
-  });
-  in_context("digit count 8", [&] {
-    dialog.replace_text(IDC_REN_DIGIT_COUNT, "8");
-    check_refused(dialog, texts::kDigitCountTooHigh);
-  });
-  in_context("digit count 0", [&] {
-    dialog.replace_text(IDC_REN_DIGIT_COUNT, "0");
-    check_refused(dialog, texts::kDigitCountTooLow);
-  });
+  check_state(dialog, renumbered(1, 3), "", true);
+  const struct {
+    const char* digits;
+    Names after;
+    const char* message;
+  } digit_counts[] = {
+      {"1", {}, texts::kDigitCountTooLow},  // the test is on 1 + 9 = 10
+      {"2", renumbered(1, 2), ""},
+      {"8", {}, texts::kDigitCountTooHigh},
+      {"0", {}, texts::kDigitCountTooLow},
+  };
+  for (const auto& row : digit_counts) {
+    in_context(std::string("digit count ") + row.digits, [&] {
+      dialog.replace_text(IDC_REN_DIGIT_COUNT, row.digits);
+      check_state(dialog, row.after, row.message, !row.after.empty());
+    });
+  }
   in_context("the fields take digits only, as many as they allow", [&] {
     dialog.replace_text(IDC_REN_DIGIT_COUNT, "x5y7");
     check_equal(dialog.text(IDC_REN_DIGIT_COUNT), "5", "\"Numero cifre\"");
     dialog.replace_text(IDC_REN_START, "-98765");
     check_equal(dialog.text(IDC_REN_START), "9876", "\"Inizia da\"");
-    check_ready(dialog, renumbered(9876, 5));
+    check_state(dialog, renumbered(9876, 5), "", true);
   });
-  cancel_and_quit(program, dialog, folder, contents);
+  close_and_quit(program, dialog, Closing::kButton, folder, contents);
 }
 
 E2E_CASE(renumbering_refuses_a_present_stem_and_keeps_a_preview_when_a_field_empties) {
   TestFolder folder;
   folder.add_files({"a1.txt", "a2.txt", "nota.doc"});
   const auto contents = folder.contents();
-  const Names listed = in_listed_order(folder, {"a1.txt", "a2.txt"});
+  const Names listed = folder.stems_in_order({"a1.txt", "a2.txt"});
   // Starting at the second file's number gives the first file the second one's present stem.
-  const std::string clashing_start = stem_of(listed[1]).substr(1);
+  const int start = std::stoi(listed[1].substr(1));
 
   Program program(target.exe, folder.path());
   DialogWindow dialog = open_renumbering(program);
   dialog.replace_text(IDC_REN_DIGIT_COUNT, "1");
-  dialog.type(IDC_REN_START, clashing_start);
-  const int start = std::stoi(clashing_start);
-  std::string next = "a";
+  dialog.type(IDC_REN_START, std::to_string(start));
+  std::string next = "a";  // not "a" + ...: GCC 12 warns wrongly about that sum
   next += std::to_string(start + 1);
-  const Names clashing = {stem_of(listed[1]), next};
-  check_equal(dialog.list_entries(IDC_REN_AFTER), clashing, "after list");
-  check_equal(dialog.text(IDC_REN_MESSAGE), texts::kRenumberClash, "message line");
-  check(!dialog.is_enabled(IDC_REN_RENAME), "\"Rinomina\" is enabled");
+  check_state(dialog, {listed[1], next}, texts::kRenumberClash, false);
 
   dialog.replace_text(IDC_REN_START, "3");
-  check_ready(dialog, {"a3", "a4"});
+  check_state(dialog, {"a3", "a4"}, "", true);
   // Emptying a field recomputes nothing: the preview and "Rinomina" stay.
   dialog.replace_text(IDC_REN_START, "");
   check_equal(dialog.text(IDC_REN_START), "", "\"Inizia da\"");
-  check_ready(dialog, {"a3", "a4"});
-
-  // Enter presses "Annulla".
-  dialog.press_enter();
-  dialog.wait_closed();
-  wait_for_dialog(program, kMainCaption).press_escape();
-  check_equal<DWORD>(program.expect_exit(), 0, "exit status");
-  check_equal(folder.contents(), contents, "files");
+  check_state(dialog, {"a3", "a4"}, "", true);
+  close_and_quit(program, dialog, Closing::kEnter, folder, contents);  // Enter presses "Annulla"
 }
 
 E2E_CASE(renumbering_renames_in_enumeration_order) {
   TestFolder folder;
-  const std::set<std::string> numbered = {"citt\xE0 05.jpg", "festa 17.jpg", "notte 09.png",
-                                          "festa 17.txt"};
-  for (const auto& name : numbered) {
-    folder.add_file(name, contents_for(name));
-  }
+  const Names numbered = {"citt\xE0 05.jpg", "festa 17.jpg", "notte 09.png", "festa 17.txt"};
+  folder.add_files(numbered);
   folder.add_files({"mare.jpg", "LEGGIMI", "prog1.exe"});
   folder.make_read_only("notte 09.png");
-  const Names listed = in_listed_order(folder, numbered);
-
-  auto expected = folder.contents();
+  // Every numbered stem has its number at the same place; the new numbers follow the order of
+  // the folder, extensions stay.
   Names after;
-  for (std::size_t i = 0; i < listed.size(); ++i) {
-    const std::string new_stem = listed[i].substr(0, 6) + "00" + std::to_string(i + 1);
-    after.push_back(new_stem);
-    expected.erase(listed[i]);
+  Renames renames;
+  for (const auto& name : folder.names()) {
+    if (std::find(numbered.begin(), numbered.end(), name) != numbered.end()) {
+      after.push_back(name.substr(0, 6) + "00" + std::to_string(after.size() + 1));
+      renames.emplace_back(name, after.back() + name.substr(name.rfind('.')));
+    }
   }
-  for (std::size_t i = 0; i < listed.size(); ++i) {
-    expected[after[i] + extension_of(listed[i])] = contents_for(listed[i]);
-  }
+  const auto expected = renamed(folder.contents(), renames);
 
   Program program(target.exe, folder.path());
   DialogWindow dialog = open_renumbering(program);
   check_equal(dialog.list_entries(IDC_REN_BEFORE), folder.stems_in_order(numbered), "before list");
   dialog.type(IDC_REN_START, "1");
-  check_ready(dialog, after);
+  check_state(dialog, after, "", true);
   dialog.press(IDC_REN_RENAME);
   dialog.wait_closed();
-  DialogWindow main = wait_for_dialog(program, kMainCaption);
+  wait_for_dialog(program, kMainCaption);
   check_equal(folder.contents(), expected, "files after \"Rinomina\"");
-  main.press_escape();
-  check_equal<DWORD>(program.expect_exit(), 0, "exit status");
+  quit(program);
 }
 
 }  // namespace veltrano::e2e

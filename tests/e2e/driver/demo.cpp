@@ -4,52 +4,15 @@
 #include <exception>
 #include <thread>
 
-#include "tests/e2e/driver/captions.h"
 #include "tests/e2e/driver/check.h"
+#include "tests/e2e/driver/dialogs.h"
 
 namespace veltrano::e2e {
 namespace {
 
-// Owns a device context taken with GetDC.
-class ScreenContext {
- public:
-  ScreenContext() : context_(GetDC(nullptr)) { check(context_ != nullptr, "no screen"); }
-  ~ScreenContext() { ReleaseDC(nullptr, context_); }
-  ScreenContext(const ScreenContext&) = delete;
-  ScreenContext& operator=(const ScreenContext&) = delete;
-  HDC get() const { return context_; }
-
- private:
-  HDC context_;
-};
-
-class MemoryContext {
- public:
-  explicit MemoryContext(HDC like) : context_(CreateCompatibleDC(like)) {
-    check(context_ != nullptr, "no memory device context");
-  }
-  ~MemoryContext() { DeleteDC(context_); }
-  MemoryContext(const MemoryContext&) = delete;
-  MemoryContext& operator=(const MemoryContext&) = delete;
-  HDC get() const { return context_; }
-
- private:
-  HDC context_;
-};
-
-class UniqueBitmap {
- public:
-  explicit UniqueBitmap(HBITMAP bitmap) : bitmap_(bitmap) {
-    check(bitmap_ != nullptr, "no bitmap");
-  }
-  ~UniqueBitmap() { DeleteObject(bitmap_); }
-  UniqueBitmap(const UniqueBitmap&) = delete;
-  UniqueBitmap& operator=(const UniqueBitmap&) = delete;
-  HBITMAP get() const { return bitmap_; }
-
- private:
-  HBITMAP bitmap_;
-};
+void release_screen(HDC screen) {
+  ReleaseDC(nullptr, screen);
+}
 
 // Copies a screen rectangle into a 24-bit bottom-up BMP file.
 void save_screen_rectangle(const RECT& area, const std::string& path) {
@@ -66,10 +29,14 @@ void save_screen_rectangle(const RECT& area, const std::string& path) {
   const DWORD row_bytes = (static_cast<DWORD>(width) * 3 + 3) & ~DWORD{3};
   const DWORD pixel_bytes = row_bytes * static_cast<DWORD>(height);
 
-  ScreenContext screen;
-  MemoryContext memory(screen.get());
+  const Owned<HDC__, release_screen> screen(GetDC(nullptr));
+  check(screen != nullptr, "no screen");
+  const Owned<HDC__, DeleteDC> memory(CreateCompatibleDC(screen.get()));
+  check(memory != nullptr, "no memory device context");
   void* pixels = nullptr;
-  UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  const Owned<HBITMAP__, DeleteObject> bitmap(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  check(bitmap != nullptr, "no bitmap");
   HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
   const BOOL copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top,
                              SRCCOPY | CAPTUREBLT);
@@ -105,7 +72,8 @@ void Stage::capture(const DialogWindow& dialog, std::string_view picture) {
   check(GetWindowRect(dialog.handle(), &area), "the dialog has no place on the screen");
   const std::string path = out_dir_ + "\\" + std::string(picture) + ".bmp";
   save_screen_rectangle(area, path);
-  pictures_.emplace_back(picture);
+  std::printf("%s.bmp\n", std::string(picture).c_str());
+  std::fflush(stdout);
 }
 
 std::vector<Scene>& registered_scenes() {
@@ -118,15 +86,9 @@ int run_demo(const std::string& exe, const std::string& sample_folder, const std
     Program program(exe, sample_folder);
     Stage stage(program, exe, out_dir);
     for (const auto& scene : registered_scenes()) {
-      const auto before = stage.pictures().size();
-      scene.show(stage);
-      for (auto i = before; i < stage.pictures().size(); ++i) {
-        std::printf("%s: %s.bmp\n", scene.name, stage.pictures()[i].c_str());
-      }
-      std::fflush(stdout);
+      in_context(scene.name, [&] { scene.show(stage); });
     }
-    stage.main_dialog().press_escape();
-    check(program.expect_exit() == 0, "the program ended with a non-zero status");
+    quit(program);
   } catch (const std::exception& error) {
     std::printf("demo failed: %s\n", error.what());
     return 1;

@@ -21,16 +21,14 @@ class Stage {
   const std::string& exe() const { return exe_; }
   // The main dialog as it is now shown.
   DialogWindow main_dialog() const;
-  // Saves the dialog as it appears on the screen to <out dir>\<picture>.bmp.
+  // Saves the dialog as it appears on the screen to <out dir>\<picture>.bmp and names it on
+  // the output.
   void capture(const DialogWindow& dialog, std::string_view picture);
-
-  const std::vector<std::string>& pictures() const { return pictures_; }
 
  private:
   const Program& program_;
   std::string exe_;
   std::string out_dir_;
-  std::vector<std::string> pictures_;
 };
 
 // A scene starts with the main dialog shown and must leave it shown.
@@ -49,8 +47,8 @@ struct SceneRegistration {
   }
 };
 
-// Starts the program in `sample_folder`, plays every scene in order, ends the program. Prints one
-// line per picture; returns 0 when every scene played.
+// Starts the program in `sample_folder`, plays every scene in order, ends the program. Returns 0
+// when every scene played.
 int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir);
 
 }  // namespace veltrano::e2e

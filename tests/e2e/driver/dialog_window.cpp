@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "tests/e2e/driver/check.h"
-#include "tests/e2e/driver/text_code.h"
 
 namespace veltrano::e2e {
 namespace {
@@ -13,6 +12,25 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr milliseconds kPollInterval{20};
 constexpr UINT kSendTimeoutMs = 5000;
+constexpr UINT kWindows1252 = 1252;
+
+// The program speaks Windows-1252; Wine answers across processes in UTF-16.
+std::string to_1252(std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  std::string converted(static_cast<std::size_t>(size) * 2, '\0');
+  const int length = WideCharToMultiByte(kWindows1252, 0, text.data(), size, converted.data(),
+                                         static_cast<int>(converted.size()), nullptr, nullptr);
+  check(length > 0 || text.empty(), "text does not convert to Windows-1252");
+  converted.resize(static_cast<std::size_t>(length));
+  return converted;
+}
+
+wchar_t from_1252(char byte) {
+  wchar_t converted = 0;
+  check(MultiByteToWideChar(kWindows1252, 0, &byte, 1, &converted, 1) == 1,
+        "a byte does not convert from Windows-1252");
+  return converted;
+}
 
 // A message that carries no pointer, sent across processes and answered within the timeout.
 LRESULT send_plain(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -23,42 +23,28 @@ Program::Program(const std::string& exe, const std::string& folder, const std::s
     fail("cannot start " + exe + " in " + folder + " (error " + std::to_string(GetLastError()) +
          ")");
   }
-  UniqueHandle thread(info.hThread);
+  CloseHandle(info.hThread);
   process_.reset(info.hProcess);
   id_ = info.dwProcessId;
 }
 
 Program::~Program() {
-  kill();
+  if (running()) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
+  }
 }
 
 bool Program::running() const {
   return process_.get() != nullptr && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
-std::optional<DWORD> Program::wait_exit(milliseconds patience) const {
-  if (WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) != WAIT_OBJECT_0) {
-    return std::nullopt;
-  }
-  DWORD status = 0;
-  if (!GetExitCodeProcess(process_.get(), &status)) {
-    fail("cannot read the exit status");
-  }
-  return status;
-}
-
 DWORD Program::expect_exit(milliseconds patience) const {
-  const auto status = wait_exit(patience);
-  check(status.has_value(),
+  check(WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) == WAIT_OBJECT_0,
         "the program is still running " + std::to_string(patience.count()) + " ms later");
-  return *status;
-}
-
-void Program::kill() {
-  if (running()) {
-    TerminateProcess(process_.get(), 1);
-    WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
-  }
+  DWORD status = 0;
+  check(GetExitCodeProcess(process_.get(), &status), "cannot read the exit status");
+  return status;
 }
 
 int kill_processes_named(const std::string& exe_name) {

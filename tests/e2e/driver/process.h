@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
-#include <optional>
+#include <memory>
 #include <string>
 
 namespace veltrano::e2e {
@@ -15,38 +15,20 @@ using std::chrono::milliseconds;
 // How long the driver waits for anything the program should do at once.
 inline constexpr milliseconds kPatience{10000};
 
-// Owns one kernel handle and closes it exactly once.
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-  ~UniqueHandle() { reset(); }
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) {
-      reset(other.release());
+// Owns a handle of any kind and gives it to `close` exactly once; a null handle and
+// INVALID_HANDLE_VALUE (what a failed CreateFile or FindFirstFile gives) own nothing.
+template <auto close>
+struct Closer {
+  template <typename T>
+  void operator()(T* handle) const {
+    if (handle != INVALID_HANDLE_VALUE) {
+      close(handle);
     }
-    return *this;
   }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  HANDLE get() const { return handle_; }
-  HANDLE release() {
-    HANDLE handle = handle_;
-    handle_ = nullptr;
-    return handle;
-  }
-  void reset(HANDLE handle = nullptr) {
-    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) {
-      CloseHandle(handle_);
-    }
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = nullptr;
 };
+template <typename T, auto close>
+using Owned = std::unique_ptr<T, Closer<close>>;
+using UniqueHandle = Owned<void, CloseHandle>;
 
 // A running veltrano.exe. The destructor ends the process if it is still running, so a failed
 // case leaves nothing behind.
@@ -61,11 +43,8 @@ class Program {
 
   DWORD id() const { return id_; }
   bool running() const;
-  // The exit status, or nullopt when the process is still running after `patience`.
-  std::optional<DWORD> wait_exit(milliseconds patience = kPatience) const;
   // Fails the case unless the process ends within `patience`; returns its exit status.
   DWORD expect_exit(milliseconds patience = kPatience) const;
-  void kill();
 
  private:
   UniqueHandle process_;

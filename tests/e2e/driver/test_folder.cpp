@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/test_folder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 
@@ -9,28 +10,11 @@
 namespace veltrano::e2e {
 namespace {
 
-// Owns a find handle; INVALID_HANDLE_VALUE is empty.
-class UniqueFind {
- public:
-  explicit UniqueFind(HANDLE find) : find_(find) {}
-  ~UniqueFind() {
-    if (find_ != INVALID_HANDLE_VALUE) {
-      FindClose(find_);
-    }
-  }
-  UniqueFind(const UniqueFind&) = delete;
-  UniqueFind& operator=(const UniqueFind&) = delete;
-  HANDLE get() const { return find_; }
-
- private:
-  HANDLE find_;
-};
-
 // Calls `visit` for every entry of `folder` but "." and "..", in enumeration order.
 void for_each_entry(const std::string& folder,
                     const std::function<void(const WIN32_FIND_DATAA&)>& visit) {
   WIN32_FIND_DATAA entry;
-  UniqueFind find(FindFirstFileA((folder + "\\*").c_str(), &entry));
+  Owned<void, FindClose> find(FindFirstFileA((folder + "\\*").c_str(), &entry));
   check(find.get() != INVALID_HANDLE_VALUE, "cannot list " + printable(folder));
   do {
     const std::string_view name = entry.cFileName;
@@ -93,8 +77,8 @@ void TestFolder::add_file(std::string_view name, std::string_view contents) {
         "cannot write " + quoted(name));
 }
 
-void TestFolder::add_files(std::initializer_list<std::string_view> names) {
-  for (const auto name : names) {
+void TestFolder::add_files(const Names& names) {
+  for (const auto& name : names) {
     add_file(name, contents_for(name));
   }
 }
@@ -109,25 +93,25 @@ void TestFolder::make_read_only(std::string_view name) {
   check(is_read_only(name), quoted(name) + " did not become read-only");
 }
 
-std::vector<std::string> TestFolder::names() const {
-  std::vector<std::string> names;
+Names TestFolder::names() const {
+  Names names;
   for_each_entry(path_,
                  [&](const WIN32_FIND_DATAA& entry) { names.emplace_back(entry.cFileName); });
   return names;
 }
 
-std::vector<std::string> TestFolder::stems_in_order(const std::set<std::string>& listed) const {
-  std::vector<std::string> stems;
+Names TestFolder::stems_in_order(const Names& listed) const {
+  Names stems;
   for (const auto& name : names()) {
-    if (listed.contains(name)) {
+    if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
       stems.push_back(stem_of(name));
     }
   }
   return stems;
 }
 
-std::map<std::string, std::string> TestFolder::contents() const {
-  std::map<std::string, std::string> contents;
+Contents TestFolder::contents() const {
+  Contents contents;
   for_each_entry(path_, [&](const WIN32_FIND_DATAA& entry) {
     if (is_directory(entry)) {
       return;
@@ -161,6 +145,16 @@ std::string stem_of(std::string_view name) {
 
 std::string contents_for(std::string_view name) {
   return "contents of " + std::string(name) + "\n";
+}
+
+Contents renamed(Contents contents, const Renames& renames) {
+  Contents moved;
+  for (const auto& [old_name, new_name] : renames) {
+    moved[new_name] = contents.at(old_name);
+    contents.erase(old_name);
+  }
+  contents.insert(moved.begin(), moved.end());
+  return contents;
 }
 
 }  // namespace veltrano::e2e

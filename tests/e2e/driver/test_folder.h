@@ -4,14 +4,17 @@
 
 #include <windows.h>
 
-#include <initializer_list>
 #include <map>
-#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace veltrano::e2e {
+
+using Names = std::vector<std::string>;
+using Contents = std::map<std::string, std::string>;               // file name -> contents
+using Renames = std::vector<std::pair<std::string, std::string>>;  // old name -> new name
 
 class TestFolder {
  public:
@@ -25,23 +28,23 @@ class TestFolder {
 
   void add_file(std::string_view name, std::string_view contents);
   // Adds files whose contents differ from one another: each holds its own name.
-  void add_files(std::initializer_list<std::string_view> names);
+  void add_files(const Names& names);
   void add_folder(std::string_view name);
   void make_read_only(std::string_view name);
 
   // Every entry but "." and "..", in the platform's enumeration order.
-  std::vector<std::string> names() const;
+  Names names() const;
   // The stems of the entries named in `listed`, in enumeration order: what the program lists
   // when `listed` are the folder's listable files.
-  std::vector<std::string> stems_in_order(const std::set<std::string>& listed) const;
-  // File name -> contents, for every file (sub-folders left out). Compare it before and after a
-  // rename: a lost or overwritten file shows there.
-  std::map<std::string, std::string> contents() const;
-  DWORD attributes(std::string_view name) const;
+  Names stems_in_order(const Names& listed) const;
+  // Every file's contents (sub-folders left out). Compare it before and after a rename: a lost or
+  // overwritten file shows there.
+  Contents contents() const;
   bool is_read_only(std::string_view name) const;
 
  private:
   std::string full_path(std::string_view name) const;
+  DWORD attributes(std::string_view name) const;
 
   std::string path_;
 };
@@ -51,5 +54,9 @@ std::string stem_of(std::string_view name);
 
 // The contents that add_files gives the file `name`.
 std::string contents_for(std::string_view name);
+
+// What a folder holding `contents` holds after renaming: each old name's contents under its new
+// name.
+Contents renamed(Contents contents, const Renames& renames);
 
 }  // namespace veltrano::e2e

@@ -14,15 +14,12 @@
 namespace veltrano::e2e {
 namespace {
 
-// Opens a fixed operation and checks its dialog: its controls, no input field, the extension
-// list hidden, its before list, and "Rinomina" enabled at once.
+// Opens a fixed operation and checks its dialog: no input field, the extension list hidden, its
+// before list, and "Rinomina" enabled at once. (Every button that a case presses is checked to be
+// shown and enabled by DialogWindow::press.)
 DialogWindow open_fixed(const Program& program, const OperationDialog& operation,
                         const Names& expected_before) {
   DialogWindow dialog = open_operation(program, operation);
-  for (const int offset : {OFFSET_BEFORE_LIST, OFFSET_AFTER_LIST, OFFSET_RENAME, OFFSET_CANCEL,
-                           OFFSET_EXTENSION_LIST}) {
-    check(dialog.has_control(operation.base + offset), "no control " + std::to_string(offset));
-  }
   check(!dialog.has_control(operation.input()), "the dialog has an input field");
   check(!dialog.is_visible(operation.base + OFFSET_EXTENSION_LIST), "extension list is shown");
   check(dialog.is_enabled(operation.rename()), "\"Rinomina\" is disabled");
@@ -62,13 +59,6 @@ E2E_CASE(main_dialog_lists_stems_by_the_listing_rule) {
   for (const int button : {IDC_MAIN_SWAP_TITLE_ARTIST, IDC_MAIN_NEW_FUNCTIONS}) {
     check(main.is_visible(button) && !main.is_enabled(button),
           "button " + std::to_string(button) + " is hidden or enabled");
-  }
-  for (const int button : {IDC_MAIN_FIND_REPLACE, IDC_MAIN_DELETE_FIRST, IDC_MAIN_ADD_AT_START,
-                           IDC_MAIN_ADD_AT_END, IDC_MAIN_RENUMBER, IDC_MAIN_UNDERSCORE_TO_SPACE,
-                           IDC_MAIN_SPACE_TO_UNDERSCORE, IDC_MAIN_NORMAL_TEXT, IDC_MAIN_TITLE_CASE,
-                           IDC_MAIN_UPPER_CASE, IDC_MAIN_LOWER_CASE, IDC_MAIN_QUIT}) {
-    check(main.is_visible(button) && main.is_enabled(button),
-          "button " + std::to_string(button) + " is not there to press");
   }
   quit(program);
   check_equal(folder.contents(), contents, "files after listing");

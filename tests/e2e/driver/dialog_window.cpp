@@ -41,17 +41,24 @@ LRESULT send_plain(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return static_cast<LRESULT>(result);
 }
 
-// WM_GETTEXT of any window, across processes: Wine answers it in UTF-16.
-std::string window_text(HWND window) {
-  const auto length = send_plain(window, WM_GETTEXTLENGTH, 0, 0);
+// Sends `message` (WM_GETTEXT, LB_GETTEXT), which copies a text of `length` characters into the
+// buffer in its lparam, across processes: Wine answers it in UTF-16.
+std::string send_for_text(HWND window, UINT message, WPARAM wparam, LRESULT length) {
+  check(length >= 0, "window message " + std::to_string(message) + " has no text to give");
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_NORMAL, kSendTimeoutMs, &copied)) {
-    fail("WM_GETTEXT got no answer");
+  if (!SendMessageTimeoutW(window, message, wparam, reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_NORMAL, kSendTimeoutMs, &copied) ||
+      static_cast<LRESULT>(copied) < 0) {
+    fail("window message " + std::to_string(message) + " gave no text");
   }
   text.resize(copied);
   return to_1252(text);
+}
+
+std::string window_text(HWND window) {
+  const auto length = send_plain(window, WM_GETTEXTLENGTH, 0, 0);
+  return send_for_text(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1, length);
 }
 
 std::string caption_of(HWND window) {
@@ -137,17 +144,7 @@ std::vector<std::string> DialogWindow::list_entries(int list) const {
   check(count != LB_ERR, "list " + std::to_string(list) + " gives no count");
   std::vector<std::string> entries;
   for (LRESULT i = 0; i < count; ++i) {
-    const auto length = send_plain(box, LB_GETTEXTLEN, i, 0);
-    check(length != LB_ERR, "list " + std::to_string(list) + " has no entry " + std::to_string(i));
-    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()),
-                             SMTO_NORMAL, kSendTimeoutMs, &copied) ||
-        static_cast<LRESULT>(copied) == LB_ERR) {
-      fail("cannot read entry " + std::to_string(i) + " of list " + std::to_string(list));
-    }
-    entry.resize(copied);
-    entries.push_back(to_1252(entry));
+    entries.push_back(send_for_text(box, LB_GETTEXT, i, send_plain(box, LB_GETTEXTLEN, i, 0)));
   }
   return entries;
 }

@@ -10,17 +10,8 @@ DialogWindow open_operation(const Program& program, const OperationDialog& opera
 }
 
 std::string label_of(Closing closing) {
-  switch (closing) {
-    case Closing::kButton:
-      return "its button";
-    case Closing::kEscape:
-      return "Esc";
-    case Closing::kEnter:
-      return "Enter";
-    case Closing::kCloseBox:
-      return "close box";
-  }
-  return "?";
+  constexpr const char* kLabels[] = {"its button", "Esc", "Enter", "close box"};
+  return kLabels[static_cast<int>(closing)];
 }
 
 void close_dialog(DialogWindow& dialog, Closing closing, int button) {

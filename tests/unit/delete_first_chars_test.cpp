@@ -2,153 +2,99 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <map>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "engine/texts.h"
-#include "resources/resource_ids.h"
 #include "tests/unit/input_dialog_harness.h"
 
 namespace veltrano {
 namespace {
 
-using testing::OpenInputDialog;
-using Preview = std::map<std::string, std::string>;
+using namespace testing;
 
-constexpr ControlId kBefore = 601, kAfter = 602, kCount = 603, kRename = 604, kCancel = 606,
-                    kExtensions = 607, kMessage = 609;
+constexpr ControlId kCount = BASE_DELETE_FIRST_CHARS + OFFSET_INPUT;
 
-struct DeleteDialog : OpenInputDialog {
-  explicit DeleteDialog(const std::vector<std::string>& files)
-      : OpenInputDialog(delete_first_chars_dialog_proc, {kCount}, files) {}
-  Preview preview() const { return OpenInputDialog::preview(kBefore, kExtensions, kAfter); }
-  std::string message() const { return dialog.shown_text(kMessage); }
-  bool can_rename() const { return dialog.is_enabled(kRename); }
-  void type(const std::string& count) { dialog.type(kCount, count); }
+struct DeleteDialog : OpenDialog {
+  explicit DeleteDialog(const Names& files)
+      : OpenDialog(delete_first_chars_dialog_proc,
+                   frame_ids(BASE_DELETE_FIRST_CHARS, IDC_DEL_MESSAGE), files, {kCount}) {}
 };
 
-TEST(DeleteFirstCharsDialog, OpensEmptyWithTheFieldLimitedAndRinominaDisabled) {
-  DeleteDialog d({"01 Alba.txt", "02 Sole.txt"});
+TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {
+  DeleteDialog d({"01 Alba.txt", "02 Sole.jpg"});
   EXPECT_EQ(d.message(), "");
-  EXPECT_TRUE(d.dialog.entries(kAfter).empty());
-  EXPECT_EQ(d.dialog.entries(kBefore).size(), 2u);
+  EXPECT_TRUE(d.after().empty());
   EXPECT_FALSE(d.can_rename());
   EXPECT_EQ(d.dialog.focused(), kCount);
   EXPECT_EQ(d.dialog.length_limit(kCount), 63);
-  d.type(std::string(70, '0'));
-  EXPECT_EQ(d.dialog.shown_text(kCount).size(), 63u);
+
+  const auto shows = [](const std::string& alba, const std::string& sole) {
+    return Preview{{"01 Alba.txt", alba}, {"02 Sole.jpg", sole}};
+  };
+  const std::string too_many = texts::kTooManyToDelete;
+  d.run({
+      {kCount, "3", shows("Alba", "Sole"), "", true},
+      {kCount, "6", shows("a", "e"), "", true},  // the shortest stem keeps one character
+      {kCount, "7", Preview{}, too_many, false},
+      {kCount, "", Preview{}, too_many, false},  // emptying the field keeps the message
+      {kCount, "003", shows("Alba", "Sole"), "", true},
+      {kCount, "", Preview{}, "", false},
+      {kCount, "0", shows("01 Alba", "02 Sole"), "", true},
+      // Only the first fourteen characters form the count.
+      {kCount, "000000000000005", shows("01 Alba", "02 Sole"), "", true},
+      {kCount, "000000000000037", shows("Alba", "Sole"), "", true},
+      {kCount, "00000000000006", shows("a", "e"), "", true},
+      {kCount, "2147483647", Preview{}, too_many, false},
+      {kCount, "4294967299", Preview{}, too_many, false},  // no wrap to 3
+      {kCount, "99999999999999", Preview{}, too_many, false},
+      {kCount, "-1", Preview{}, too_many, false},  // pasted
+      {kCount, std::string(70, '0'), shows("01 Alba", "02 Sole"), "", true},
+  });
+  EXPECT_EQ(d.dialog.shown_text(kCount), std::string(63, '0'));
 }
 
-TEST(DeleteFirstCharsDialog, FollowsTheCount) {
-  struct Case {
-    std::vector<std::string> files;
+TEST(DeleteFirstCharsDialog, ClashesAndStemsTooShort) {
+  const std::string clash = texts::kDeleteClash, too_many = texts::kTooManyToDelete;
+  const struct {
+    Names files;
     std::string count;
     Preview preview;
-    const char* message;
+    std::string message;
     bool can_rename;
-  };
-  const std::vector<std::string> tracks = {"01 Alba.txt", "02 Sole.jpg"};
-  const Preview unchanged = {{"01 Alba.txt", "01 Alba"}, {"02 Sole.jpg", "02 Sole"}};
-  const Case cases[] = {
-      {tracks, "3", {{"01 Alba.txt", "Alba"}, {"02 Sole.jpg", "Sole"}}, "", true},
-      {tracks, "003", {{"01 Alba.txt", "Alba"}, {"02 Sole.jpg", "Sole"}}, "", true},
-      {tracks, "6", {{"01 Alba.txt", "a"}, {"02 Sole.jpg", "e"}}, "", true},
-      {tracks, "7", {}, texts::kTooManyToDelete, false},
-      {tracks, "0", unchanged, "", true},
-      {tracks, "000000000000005", unchanged, "", true},  // only 14 characters count
-      {tracks, "000000000000037", {{"01 Alba.txt", "Alba"}, {"02 Sole.jpg", "Sole"}}, "", true},
-      {tracks, "00000000000006", {{"01 Alba.txt", "a"}, {"02 Sole.jpg", "e"}}, "", true},
-      {tracks, "2147483647", {}, texts::kTooManyToDelete, false},
-      {tracks, "4294967299", {}, texts::kTooManyToDelete, false},
-      {tracks, "99999999999999", {}, texts::kTooManyToDelete, false},
-      {tracks, "-1", {}, texts::kTooManyToDelete, false},
-      {{"Rosa.txt", "1Rosa.txt"},
-       "1",
-       {{"Rosa.txt", "osa"}, {"1Rosa.txt", "Rosa"}},
-       texts::kDeleteClash,
-       false},
-      {{"a.txt", "a.doc"}, "0", {{"a.txt", "a"}, {"a.doc", "a"}}, texts::kDeleteClash, false},
-      {{"abc.txt", "abcdef.txt"}, "3", {}, texts::kTooManyToDelete, false},
+  } cases[] = {
+      {{"Rosa.txt", "1Rosa.txt"}, "1", {{"Rosa.txt", "osa"}, {"1Rosa.txt", "Rosa"}}, clash, false},
+      {{"a.txt", "a.doc"}, "0", {{"a.txt", "a"}, {"a.doc", "a"}}, clash, false},
+      {{"abc.txt", "abcdef.txt"}, "3", {}, too_many, false},
       {{"abc.txt", "abcdef.txt"}, "2", {{"abc.txt", "c"}, {"abcdef.txt", "cdef"}}, "", true},
-      {{"abc.txt", ".profile"}, "0", {}, texts::kTooManyToDelete, false},
+      {{"abc.txt", ".profile"}, "0", {}, too_many, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.files[0] + " " + c.files[1]);
     DeleteDialog d(c.files);
-    d.type(c.count);
-    EXPECT_EQ(d.preview(), c.preview) << c.count;
-    EXPECT_EQ(d.message(), c.message) << c.count;
-    EXPECT_EQ(d.can_rename(), c.can_rename) << c.count;
-    EXPECT_TRUE(d.dialog.message_boxes().empty()) << c.count;
+    d.run({{kCount, c.count, c.preview, c.message, c.can_rename}});
   }
 }
 
-TEST(DeleteFirstCharsDialog, EmptyingTheFieldKeepsTheMessage) {
-  DeleteDialog d({"01 Alba.txt", "02 Sole.txt"});
-  d.type("3");
-  d.type("37");
-  ASSERT_EQ(d.message(), texts::kTooManyToDelete);
-  d.type("");
-  EXPECT_EQ(d.message(), texts::kTooManyToDelete);
-  EXPECT_TRUE(d.dialog.entries(kAfter).empty());
-  EXPECT_FALSE(d.can_rename());
-
-  d.type("3");
-  d.type("");
-  EXPECT_EQ(d.message(), "");
-  EXPECT_TRUE(d.dialog.entries(kAfter).empty());
-  EXPECT_FALSE(d.can_rename());
-}
-
-TEST(DeleteFirstCharsDialog, OverlongPresentNameShowsTheMessageBoxAndTheClashText) {
-  DeleteDialog d({"bc.txt"});
-  // One character more than a path of 260 bytes can hold.
-  const std::string stem(260 - d.directory_length() - 1 - 4 - 1 + 1, 's');
-  d.folder.add_file(stem + ".txt");
-  // Open the dialog afresh on the folder as it now is.
-  d.dialog.list_reset(kBefore);
-  d.dialog.list_reset(kExtensions);
-  d.dialog.open();
-  d.type("0");
-  ASSERT_EQ(d.dialog.message_boxes().size(), 1u);
-  EXPECT_EQ(d.dialog.message_boxes()[0].caption, texts::kPathTooLongCaption);
-  EXPECT_EQ(d.message(), texts::kDeleteClash);
-  EXPECT_FALSE(d.can_rename());
-  EXPECT_EQ(d.dialog.entries(kAfter).size(), 2u);
-
-  d.type("1");  // one character shorter: exactly 260 bytes
-  EXPECT_EQ(d.dialog.message_boxes().size(), 1u);
-  EXPECT_EQ(d.message(), "");
-  EXPECT_TRUE(d.can_rename());
+TEST(DeleteFirstCharsDialog, PathLongerThan260BytesIsShownAsAClash) {
+  // A present name one character longer than a path of 260 bytes can hold.
+  TempFolder probe;
+  const std::size_t directory = probe.path().string().size();
+  const std::string stem(260 - directory - 1 - 4 - 1 + 1, 's');
+  DeleteDialog d({"bc.txt", stem + ".txt"});
+  ASSERT_EQ(d.longest_stem() + 1, stem.size());
+  d.run({{kCount, "0", Preview{{"bc.txt", "bc"}, {stem + ".txt", stem}}, texts::kDeleteClash, false,
+          1},
+         {kCount, "1", Preview{{"bc.txt", "c"}, {stem + ".txt", stem.substr(1)}}, "", true, 1}});
+  d.expect_one_path_box();
 }
 
 TEST(DeleteFirstCharsDialog, RinominaRenamesOnDiskKeepingEveryFile) {
   DeleteDialog d({"01 Alba.mp3", "02 Sole.mp3", "03 Alba.mp3.bak", "x.tar.gz"});
-  const auto before = d.folder.contents();
-  d.type("1");
-  ASSERT_TRUE(d.dialog.press(kRename));
-  EXPECT_EQ(d.dialog.end_result(), 0);
-  EXPECT_EQ(d.folder.contents(),
-            (std::map<std::string, std::string>{{"1 Alba.mp3", before.at("01 Alba.mp3")},
-                                                {"2 Sole.mp3", before.at("02 Sole.mp3")},
-                                                {"3 Alba.mp3.bak", before.at("03 Alba.mp3.bak")},
-                                                {".tar.gz", before.at("x.tar.gz")}}));
-}
-
-TEST(DeleteFirstCharsDialog, AnnullaAndEscRenameNothing) {
-  for (const ControlId command : {kCancel, ControlId{kCommandCancel}}) {
-    DeleteDialog d({"01 Alba.txt", "02 Sole.txt"});
-    const auto before = d.folder.contents();
-    d.type("3");
-    ASSERT_TRUE(d.can_rename());
-    d.dialog.send_command(kCommandOk);
-    EXPECT_FALSE(d.dialog.end_result().has_value());
-    d.dialog.send_command(command);
-    EXPECT_EQ(d.dialog.end_result(), 0);
-    EXPECT_EQ(d.folder.contents(), before);
-  }
+  d.dialog.type(kCount, "1");
+  EXPECT_EQ(d.preview(), (Preview{{"01 Alba.mp3", "1 Alba"},
+                                  {"02 Sole.mp3", "2 Sole"},
+                                  {"03 Alba.mp3.bak", "3 Alba.mp3"},
+                                  {"x.tar.gz", ".tar"}}));
+  d.expect_rinomina_renames_by_preview();
 }
 
 }  // namespace

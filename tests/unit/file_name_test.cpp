@@ -6,17 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/dialog.h"
 #include "engine/listing.h"
-#include "platform/posix/posix_folder.h"
-#include "tests/unit/memory_dialog.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/unit/input_dialog_harness.h"
 
 namespace veltrano {
 namespace {
 
-using testing::MemoryDialog;
-using testing::TempFolder;
+using namespace testing;
 
 TEST(ExtensionAllowed, ExcludesTheElevenWholeExtensionsInAnyCase) {
   for (const char* excluded :
@@ -71,14 +67,7 @@ TEST(ListFolder, FillsStemsAndExtensionsInEnumerationOrder) {
   folder.make_read_only("a.jpg");
 
   PosixFolder posix;
-  std::vector<std::string> expected_stems;
-  std::vector<std::string> expected_extensions;
-  posix.for_each_entry([&](const FolderEntry& entry) {
-    if (const auto split = split_listable(entry)) {
-      expected_stems.emplace_back(split->stem);
-      expected_extensions.emplace_back(split->extension);
-    }
-  });
+  const auto [expected_stems, expected_extensions] = listable_files(posix);
 
   MemoryDialog dialog(nullptr, posix);
   EXPECT_EQ(list_folder(dialog, posix, 901, 907), 0);
@@ -86,9 +75,9 @@ TEST(ListFolder, FillsStemsAndExtensionsInEnumerationOrder) {
   EXPECT_EQ(dialog.entries(907), expected_extensions);
   EXPECT_TRUE(dialog.all_lists_redrawn());
 
-  std::vector<std::string> sorted = expected_stems;
+  Names sorted = expected_stems;
   std::sort(sorted.begin(), sorted.end());
-  EXPECT_EQ(sorted, (std::vector<std::string>{"", "a", "a", "archive.tar", "code"}));
+  EXPECT_EQ(sorted, (Names{"", "a", "a", "archive.tar", "code"}));
 }
 
 }  // namespace

@@ -6,29 +6,18 @@
 #include <vector>
 
 #include "app/dispatch.h"
-#include "engine/file_name.h"
-#include "engine/texts.h"
-#include "platform/posix/posix_folder.h"
-#include "resources/resource_ids.h"
-#include "tests/unit/memory_dialog.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/unit/input_dialog_harness.h"
 
 namespace veltrano {
 namespace {
 
-using testing::MemoryDialog;
-using testing::TempFolder;
+using namespace testing;
 
 TEST(MainDialog, ListsTheStemsOfListableFilesInEnumerationOrder) {
   TempFolder folder({"a.txt", "a.jpg", "README", "tool.exe", "song.mp3"});
   folder.add_directory("dir.d");
   PosixFolder posix;
-  std::vector<std::string> expected;
-  posix.for_each_entry([&](const FolderEntry& entry) {
-    if (const auto split = split_listable(entry)) {
-      expected.emplace_back(split->stem);
-    }
-  });
+  const Names expected = listable_files(posix).first;
   ASSERT_EQ(expected.size(), 3u);
 
   MemoryDialog dialog(main_dialog_proc, posix);

@@ -170,6 +170,7 @@ E2E_CASE(path_length_message_box) {
       check_equal(box.message_text(), texts::kPathTooLong, "message box text");
       box.press(kMessageBoxOk);
       box.wait_closed();
+      dialog.wait_handled();
       check(!dialog.is_enabled(op.rename()), "\"Rinomina\" is enabled with a path too long");
       if (!finding) {
         check_shown(dialog, op, {{}, "", false});

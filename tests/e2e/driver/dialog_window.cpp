@@ -211,9 +211,26 @@ void DialogWindow::select(int list, int index) {
   const auto y = (index - first_in_view) * entry_height + entry_height / 2;
   check(index >= first_in_view && y < area.bottom,
         "entry " + std::to_string(index) + " of list " + std::to_string(list) + " is out of view");
+  // The list box holds the mouse from the press to the release; a mouse move in between would
+  // select the entry under the real cursor. A posted release is taken before any mouse move, and
+  // after the press, which is sent.
   const LPARAM point = MAKELPARAM(4, y);
-  deliver(box, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  deliver(box, WM_LBUTTONUP, 0, point);
+  check(SendNotifyMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, point) &&
+            PostMessageW(box, WM_LBUTTONUP, 0, point),
+        "cannot click list " + std::to_string(list));
+  const auto deadline = Clock::now() + kPatience;
+  GUITHREADINFO thread_info{};
+  thread_info.cbSize = sizeof thread_info;
+  for (;;) {
+    deliver(box, WM_NULL, 0, 0);
+    check(GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &thread_info),
+          "cannot see whether list " + std::to_string(list) + " holds the mouse");
+    if (thread_info.hwndCapture != box) {
+      break;
+    }
+    check(Clock::now() < deadline, "list " + std::to_string(list) + " keeps the mouse");
+    std::this_thread::sleep_for(kPollInterval);
+  }
   check(send_plain(box, LB_GETCURSEL, 0, 0) == index, "entry " + std::to_string(index) +
                                                           " of list " + std::to_string(list) +
                                                           " did not become selected");
@@ -238,8 +255,10 @@ void DialogWindow::post_key(WPARAM key) {
   const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
   const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
   const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
-  check(PostMessageW(target, WM_KEYDOWN, key, down) && PostMessageW(target, WM_KEYUP, key, up),
-        "cannot post a key to " + quoted(caption()));
+  if (!PostMessageW(target, WM_KEYDOWN, key, down) || !PostMessageW(target, WM_KEYUP, key, up)) {
+    fail("cannot post a key to " + quoted(caption()) + " (error " + std::to_string(GetLastError()) +
+         (target == window_ ? ")" : ", to its focused control)"));
+  }
 }
 
 void DialogWindow::press_escape() {

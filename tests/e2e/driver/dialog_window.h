@@ -42,6 +42,10 @@ class DialogWindow {
   // Clicks a button. A user cannot press a hidden or disabled button, so that fails the case.
   void press(int button);
 
+  // Returns once the program has handled all input given before: after a message box that the
+  // program opened while handling an input has closed, the program goes on with that input.
+  void wait_handled() { deliver(window_, WM_NULL, 0, 0); }
+
   // Keys and the close box; they return at once; the caller waits for what they cause.
   void press_escape();
   void press_enter();

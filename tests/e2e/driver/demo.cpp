@@ -76,17 +76,12 @@ void Stage::capture(const DialogWindow& dialog, std::string_view picture) {
   std::fflush(stdout);
 }
 
-std::vector<Scene>& registered_scenes() {
-  static std::vector<Scene> scenes;
-  return scenes;
-}
-
 int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir) {
   try {
     Program program(exe, sample_folder);
     Stage stage(program, exe, out_dir);
-    for (const auto& scene : registered_scenes()) {
-      in_context(scene.name, [&] { scene.show(stage); });
+    for (const auto& scene : registered<SceneFunction>()) {
+      in_context(scene.name, [&] { scene.run(stage); });
     }
     quit(program);
   } catch (const std::exception& error) {

@@ -7,6 +7,7 @@
 
 #include "tests/e2e/driver/dialog_window.h"
 #include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/registry.h"
 
 namespace veltrano::e2e {
 
@@ -34,19 +35,6 @@ class Stage {
 // A scene starts with the main dialog shown and must leave it shown.
 using SceneFunction = void (*)(Stage&);
 
-struct Scene {
-  const char* name;
-  SceneFunction show;
-};
-
-std::vector<Scene>& registered_scenes();
-
-struct SceneRegistration {
-  SceneRegistration(const char* name, SceneFunction show) {
-    registered_scenes().push_back({name, show});
-  }
-};
-
 // Starts the program in `sample_folder`, plays every scene in order, ends the program. Returns 0
 // when every scene played.
 int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir);
@@ -54,7 +42,8 @@ int run_demo(const std::string& exe, const std::string& sample_folder, const std
 }  // namespace veltrano::e2e
 
 // Defines and registers a scene: E2E_SCENE(main_dialog) { ... uses `stage` ... }
-#define E2E_SCENE(name)                                                             \
-  static void name(::veltrano::e2e::Stage& stage);                                  \
-  static const ::veltrano::e2e::SceneRegistration name##_registration{#name, name}; \
+#define E2E_SCENE(name)                                                                           \
+  static void name(::veltrano::e2e::Stage& stage);                                                \
+  static const ::veltrano::e2e::Registration<::veltrano::e2e::SceneFunction> name##_registration{ \
+      #name, name};                                                                               \
   static void name(::veltrano::e2e::Stage& stage)

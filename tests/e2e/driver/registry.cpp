@@ -29,11 +29,6 @@ std::string run_case(const Case& test_case, const Target& target) {
 
 }  // namespace
 
-std::vector<Case>& registered_cases() {
-  static std::vector<Case> cases;
-  return cases;
-}
-
 int run_cases(const Target& target, const std::vector<std::string>& only) {
   const auto& cases = registered_cases();
   for (const auto& name : only) {

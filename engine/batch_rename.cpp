@@ -123,7 +123,8 @@ int check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
                     ControlId after_list, ControlId check_list, ControlId extension_list) {
   const std::vector<std::string> before_stems = list_entries(dialog, before_list);
   {
-    // The check list holds the working copy of the present stems, made anew at every check.
+    // The check list holds the dialog's working copy of the present stems, made anew at every
+    // check; the comparison itself uses the copy already in hand rather than reading it back.
     FrozenList frozen(dialog, check_list);
     dialog.list_reset(check_list);
     for (std::size_t i = 0; i < before_stems.size(); ++i) {
@@ -132,8 +133,8 @@ int check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
   }
   const std::size_t directory_length = folder.current_directory().value_or("").size();
   const NameProblem problem =
-      find_name_problem(directory_length, list_entries(dialog, check_list),
-                        list_entries(dialog, extension_list), list_entries(dialog, after_list));
+      find_name_problem(directory_length, before_stems, list_entries(dialog, extension_list),
+                        list_entries(dialog, after_list));
   if (problem == NameProblem::kPathTooLong) {
     dialog.message_box(texts::kPathTooLong, texts::kPathTooLongCaption);
   }

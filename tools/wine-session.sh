@@ -2,6 +2,8 @@
 # prefix, both cleaned up when the calling script exits, however it exits.
 #   start_wine_session PREFIX_DIR   starts Xvfb, exports DISPLAY and the Wine settings, and makes
 #                                   the prefix the first time (quietly)
+#   prepare_wine_prefix PREFIX_DIR  exports the Wine settings and makes the prefix the first time
+#                                   (quietly); tools/run-veltrano uses it alone, on the real display
 #   windows_path UNIX_PATH          prints the path as Wine's drive Z: spells it
 
 wine_session_xvfb_pid=
@@ -17,6 +19,22 @@ end_wine_session() {
   fi
   if [ -n "$wine_session_display_file" ]; then
     rm -f "$wine_session_display_file"
+  fi
+}
+
+prepare_wine_prefix() {
+  export WINEPREFIX=$1
+  export WINEDEBUG=-all
+  export LC_ALL=C.UTF-8
+  # No Mono or Gecko: nothing here needs them, and their installers would ask to download.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    if ! wineboot -i </dev/null >/dev/null 2>&1; then
+      echo "wine-session: cannot make the Wine prefix $WINEPREFIX" >&2
+      return 1
+    fi
+    wineserver -w
   fi
 }
 
@@ -40,17 +58,8 @@ start_wine_session() {
   done
   export DISPLAY=":$(tr -dc 0-9 <"$wine_session_display_file")"
 
-  export WINEPREFIX=$1
-  export WINEDEBUG=-all
-  export LC_ALL=C.UTF-8
-  # No Mono or Gecko: nothing here needs them, and their installers would ask to download.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  prepare_wine_prefix "$1" || return 1
   if [ ! -f "$WINEPREFIX/veltrano-session-ready" ]; then
-    mkdir -p "$WINEPREFIX"
-    if ! wineboot -i </dev/null >/dev/null 2>&1; then
-      echo "wine-session: cannot make the Wine prefix $WINEPREFIX" >&2
-      return 1
-    fi
     # Every program of the prefix runs inside Wine's virtual desktop: it draws the captions, and
     # with no window manager to answer, Wine would wait two seconds whenever a window is hidden.
     if ! wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "engine/list_contents.h"
 #include "engine/texts.h"
 
 namespace veltrano {
@@ -34,16 +35,6 @@ bool same_name_ignoring_case(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
-
-std::vector<std::string> list_entries(const Dialog& dialog, ControlId list) {
-  const int count = dialog.list_count(list);
-  std::vector<std::string> entries;
-  entries.reserve(static_cast<std::size_t>(std::max(count, 0)));
-  for (int i = 0; i < count; ++i) {
-    entries.push_back(dialog.list_text(list, i));
-  }
-  return entries;
-}
 
 bool rename_file(Folder& folder, const std::string& old_name, const std::string& new_name) {
   if (old_name == new_name) {
@@ -119,26 +110,25 @@ NameProblem find_name_problem(std::size_t directory_length,
   return NameProblem::kNone;
 }
 
-int check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
-                    ControlId after_list, ControlId check_list, ControlId extension_list) {
-  const std::vector<std::string> before_stems = list_entries(dialog, before_list);
-  {
-    // The check list holds the dialog's working copy of the present stems, made anew at every
-    // check; the comparison itself uses the copy already in hand rather than reading it back.
-    FrozenList frozen(dialog, check_list);
-    dialog.list_reset(check_list);
-    for (std::size_t i = 0; i < before_stems.size(); ++i) {
-      dialog.list_insert(check_list, static_cast<int>(i), before_stems[i]);
-    }
-  }
+int check_new_stems(Dialog& dialog, const Folder& folder, ControlId check_list,
+                    ControlId extension_list, const std::vector<std::string>& before_stems,
+                    const std::vector<std::string>& after_stems) {
+  // The check list holds the dialog's working copy of the present stems, made anew at every
+  // check; the comparison itself uses the stems already in hand rather than reading them back.
+  fill_list(dialog, check_list, before_stems);
   const std::size_t directory_length = folder.current_directory().value_or("").size();
-  const NameProblem problem =
-      find_name_problem(directory_length, before_stems, list_entries(dialog, extension_list),
-                        list_entries(dialog, after_list));
+  const NameProblem problem = find_name_problem(directory_length, before_stems,
+                                                list_entries(dialog, extension_list), after_stems);
   if (problem == NameProblem::kPathTooLong) {
     dialog.message_box(texts::kPathTooLong, texts::kPathTooLongCaption);
   }
   return problem == NameProblem::kNone ? 1 : 0;
+}
+
+int check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
+                    ControlId after_list, ControlId check_list, ControlId extension_list) {
+  return check_new_stems(dialog, folder, check_list, extension_list,
+                         list_entries(dialog, before_list), list_entries(dialog, after_list));
 }
 
 }  // namespace veltrano

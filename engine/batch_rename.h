@@ -38,7 +38,10 @@ NameProblem find_name_problem(std::size_t directory_length,
 int check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
                     ControlId after_list, ControlId check_list, ControlId extension_list);
 
-// Every entry of a list box, in order.
-std::vector<std::string> list_entries(const Dialog& dialog, ControlId list);
+// The same check on the present and new stems that the caller already holds, so that a preview
+// just built is not read back from its lists.
+int check_new_stems(Dialog& dialog, const Folder& folder, ControlId check_list,
+                    ControlId extension_list, const std::vector<std::string>& before_stems,
+                    const std::vector<std::string>& after_stems);
 
 }  // namespace veltrano

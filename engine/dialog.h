@@ -29,6 +29,9 @@ class Dialog {
   virtual bool list_insert(ControlId list, int index, std::string_view text) = 0;
   // Switches the list's redrawing off while it is filled, and back on.
   virtual void list_freeze(ControlId list, bool frozen) = 0;
+  // Makes room for `count` more entries at once, so that a list filled entry by entry is not
+  // grown again and again.
+  virtual void list_reserve(ControlId list, std::size_t count) = 0;
 
   // Edit fields and static texts. `text` gives at most `byte_limit - 1` bytes, as a read into a
   // buffer of `byte_limit` bytes would.

@@ -1,5 +1,10 @@
 #include "engine/listing.h"
 
+#include <string>
+#include <vector>
+
+#include "engine/list_contents.h"
+
 namespace veltrano {
 
 bool for_each_listable_file(const Folder& folder,
@@ -13,12 +18,15 @@ bool for_each_listable_file(const Folder& folder,
 
 int list_folder(Dialog& dialog, const Folder& folder, ControlId before_list,
                 ControlId extension_list) {
-  FrozenList frozen_before(dialog, before_list);
-  FrozenList frozen_extensions(dialog, extension_list);
+  // Gathered first, so that each list is given its whole size at once.
+  std::vector<std::string> stems;
+  std::vector<std::string> extensions;
   for_each_listable_file(folder, [&](const StemAndExtension& file) {
-    dialog.list_add(extension_list, file.extension);
-    dialog.list_add(before_list, file.stem);
+    stems.emplace_back(file.stem);
+    extensions.emplace_back(file.extension);
   });
+  append_to_list(dialog, extension_list, extensions);
+  append_to_list(dialog, before_list, stems);
   return 0;
 }
 

@@ -21,10 +21,11 @@ void clear_preview(Dialog& dialog, const InputDialogControls& controls) {
   dialog.enable(controls.frame.rename_button(), false);
 }
 
-bool check_preview(Dialog& dialog, const Folder& folder, const InputDialogControls& controls) {
+bool check_preview(Dialog& dialog, const Folder& folder, const InputDialogControls& controls,
+                   const StemLists& preview) {
   const bool passed =
-      check_new_names(dialog, folder, controls.frame.before_list(), controls.frame.after_list(),
-                      controls.check_list, controls.frame.extension_list()) == 1;
+      check_new_stems(dialog, folder, controls.check_list, controls.frame.extension_list(),
+                      preview.before, preview.after) == 1;
   if (passed) {
     dialog.set_text(controls.message_line, "");
   }

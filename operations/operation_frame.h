@@ -3,10 +3,13 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/dialog.h"
 #include "engine/dialog_proc.h"
 #include "engine/folder.h"
+#include "engine/list_contents.h"
 #include "resources/resource_ids.h"
 
 namespace veltrano {
@@ -25,16 +28,33 @@ struct OperationControls {
 // Rewrites a stem in place.
 using StemTransform = void (*)(std::string& stem);
 
-// Rebuilds the after list whole: entry i is `make_new_stem` applied to before-list entry i.
+// The present stems that one rebuild of the after list read, and the new stems it put there, kept
+// in hand so that the name check need not read either list back.
+struct StemLists {
+  std::vector<std::string> before;
+  std::vector<std::string> after;
+};
+
+// Fills the after list anew: entry i is `make_new_stem` applied to present stem i, called in order.
 template <typename MakeNewStem>
-void rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId after_list,
-                        MakeNewStem&& make_new_stem) {
-  FrozenList frozen(dialog, after_list);
-  dialog.list_reset(after_list);
-  const int count = dialog.list_count(before_list);
-  for (int i = 0; i < count; ++i) {
-    dialog.list_insert(after_list, i, make_new_stem(dialog.list_text(before_list, i)));
+StemLists rebuild_after_list_from(Dialog& dialog, std::vector<std::string> before_stems,
+                                  ControlId after_list, MakeNewStem&& make_new_stem) {
+  StemLists stems{std::move(before_stems), {}};
+  stems.after.reserve(stems.before.size());
+  for (const std::string& stem : stems.before) {
+    stems.after.push_back(make_new_stem(stem));
   }
+  fill_list(dialog, after_list, stems.after);
+  return stems;
+}
+
+// Rebuilds the after list whole from the before list: entry i is `make_new_stem` applied to
+// before-list entry i.
+template <typename MakeNewStem>
+StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId after_list,
+                             MakeNewStem&& make_new_stem) {
+  return rebuild_after_list_from(dialog, list_entries(dialog, before_list), after_list,
+                                 std::forward<MakeNewStem>(make_new_stem));
 }
 
 // Rebuilds the after list from the before list through `transform`.

@@ -86,6 +86,11 @@ bool MemoryDialog::list_insert(ControlId list, int index, std::string_view text)
   return true;
 }
 
+void MemoryDialog::list_reserve(ControlId list, std::size_t count) {
+  auto& entries = lists_[list];
+  entries.reserve(entries.size() + count);
+}
+
 void MemoryDialog::list_freeze(ControlId list, bool frozen) {
   freeze_depth_[list] += frozen ? 1 : -1;
 }

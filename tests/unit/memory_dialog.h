@@ -51,6 +51,7 @@ class MemoryDialog final : public Dialog {
   void list_add(ControlId list, std::string_view text) override;
   bool list_insert(ControlId list, int index, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
+  void list_reserve(ControlId list, std::size_t count) override;
   std::string text(ControlId control, std::size_t byte_limit) const override;
   void set_text(ControlId control, std::string_view text) override;
   void limit_text(ControlId edit, int characters) override;

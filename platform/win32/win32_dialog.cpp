@@ -134,10 +134,7 @@ void Win32Dialog::show_wait_cursor(bool busy) {
   HCURSOR cursor = busy ? LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))
                         : reinterpret_cast<HCURSOR>(GetClassLongPtrA(window_, GCLP_HCURSOR));
   if (cursor == nullptr) {
-    cursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  }
-  if (cursor == nullptr) {
-    trace_failure("LoadCursorA");
+    trace_failure(busy ? "LoadCursorA" : "GetClassLongPtrA");
     return;
   }
   SetCursor(cursor);

@@ -51,7 +51,7 @@ demo: win
 
 # The release zip, build/dist/veltrano-VERSION.zip: the program and its Italian guide.
 dist: win
-	@cmake --install $(WIN) --prefix $(abspath $(BUILD)/dist) | sed -n 's/^-- [A-Za-z-]*: /dist: /p'
+	@cmake --install $(WIN) --prefix $(abspath $(BUILD)/dist) | sed -n -e 's|/\./|/|' -e 's/^-- [A-Za-z-]*: /dist: /p'
 
 bench: native
 	@$(NATIVE)/bench/preview_bench

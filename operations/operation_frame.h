@@ -61,8 +61,8 @@ StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId af
 void build_preview(Dialog& dialog, const OperationControls& controls, StemTransform transform);
 
 // Handles the commands that every operation dialog shares: Esc and the close box (2) and
-// "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, then ends the
-// dialog with 0. Returns true when `control` was one of these.
+// "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, under the wait
+// cursor, then ends the dialog with 0. Returns true when `control` was one of these.
 bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
                             ControlId before_list, ControlId extension_list, ControlId after_list,
                             ControlId rename_button, ControlId cancel_button);

@@ -149,6 +149,18 @@ void Win32Dialog::message_box(std::string_view text, std::string_view caption) {
   }
 }
 
+void Win32Dialog::show_wait_cursor(bool busy) {
+  // No message is handled while the dialog is busy, so the cursor set here stays until it is set
+  // back to the dialog's own, the cursor of its window class.
+  HCURSOR cursor = busy ? LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))
+                        : reinterpret_cast<HCURSOR>(GetClassLongPtrA(window_, GCLP_HCURSOR));
+  if (cursor == nullptr) {
+    trace_failure(busy ? "LoadCursorA" : "GetClassLongPtrA");
+    return;
+  }
+  SetCursor(cursor);
+}
+
 void Win32Dialog::end(int result) {
   if (!EndDialog(window_, result)) {
     trace_failure("EndDialog");

@@ -31,6 +31,7 @@ class Win32Dialog final : public Dialog {
   void focus(ControlId control) override;
 
   void message_box(std::string_view text, std::string_view caption) override;
+  void show_wait_cursor(bool busy) override;
   void end(int result) override;
   void post_quit(int code) override;
 

@@ -125,6 +125,11 @@ void MemoryDialog::message_box(std::string_view text, std::string_view caption) 
   message_boxes_.push_back({std::string(text), std::string(caption)});
 }
 
+void MemoryDialog::show_wait_cursor(bool busy) {
+  wait_cursors_shown_ += busy ? 1 : 0;
+  wait_cursor_on_ = busy;
+}
+
 void MemoryDialog::end(int result) {
   end_result_ = result;
 }

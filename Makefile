@@ -5,12 +5,13 @@ BUILD  := build
 NATIVE := $(BUILD)/native
 WIN    := $(BUILD)/win
 CLANG  := $(BUILD)/win-clang
+SANITIZED := $(BUILD)/native-sanitized
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
 
-.PHONY: all deps native win win-clang test run demo dist bench format clean
+.PHONY: all deps native sanitized win win-clang test run demo dist bench format clean
 
 all: native win
 
@@ -20,6 +21,11 @@ deps:
 native: deps
 	@cmake -S . -B $(NATIVE) -DVELTRANO_WIN_BUILD=$(abspath $(WIN)) >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
+
+# The native tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitized: deps
+	@cmake -S . -B $(SANITIZED) -DVELTRANO_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZED) -j $(JOBS)
 
 win: deps
 	@test -f $(WIN)/CMakeCache.txt || \
@@ -33,11 +39,14 @@ win-clang: deps
 	  cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(CLANG) -j $(JOBS) --target veltrano
 
-# The end-to-end run first, its cases shown one per line; then every native test, whose summary
-# closes the run. Both run even when the first fails.
-test: native win win-clang
+# The end-to-end run first, its cases shown one per line; then the native tests under the
+# sanitizers, quietly unless one fails; then every native test, whose summary closes the run. All
+# run even when one fails.
+test: native sanitized win win-clang
 	@status=0; \
 	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \
+	if log=$$(ctest --test-dir $(SANITIZED) -j $(JOBS) --output-on-failure 2>&1); then \
+	  echo "sanitized: $$(grep 'tests passed' <<<"$$log")"; else echo "$$log"; status=1; fi; \
 	ctest --test-dir $(NATIVE) -E end_to_end --output-on-failure -j $(JOBS) || status=1; \
 	exit $$status
 

@@ -39,8 +39,10 @@ run: win
 demo: win
 	@tools/demo $(WIN)/veltrano.exe $(BUILD)/demo
 
-bench: native
+# The native core's preview, then the real program under Wine (SIZES=1000,10000 picks the sizes).
+bench: native win
 	@$(NATIVE)/bench/preview_bench
+	@tools/run-bench $(WIN) $(SIZES)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -14,7 +14,7 @@ namespace veltrano::bench {
 // longer is skipped; one that takes longer than `hard_factor` times its budget is abandoned and
 // the program restarted.
 struct Budgets {
-  double keystroke = 20;     // one edit
+  double keystroke = 10;     // one edit
   double series = 15;        // all the edits of one dialog
   double dialog_open = 60;   // one operation dialog opened
   double main_listed = 120;  // the main dialog listed

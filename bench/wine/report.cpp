@@ -4,8 +4,6 @@
 #include <array>
 #include <cstdio>
 
-#include "bench/wine/timing.h"
-
 namespace veltrano::bench {
 namespace {
 
@@ -16,19 +14,6 @@ std::string printed(const char* format, double value) {
 }
 
 }  // namespace
-
-double median(std::vector<double> values) {
-  if (values.empty()) {
-    return 0;
-  }
-  std::sort(values.begin(), values.end());
-  const std::size_t middle = values.size() / 2;
-  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-double maximum(const std::vector<double>& values) {
-  return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
-}
 
 std::string format_seconds(double seconds) {
   return seconds < 1 ? printed("%.1f ms", seconds * 1000) : printed("%.2f s", seconds);

@@ -307,7 +307,15 @@ class ProgramMeasures {
     if (first.seconds) {
       rates_.note("main", *first.seconds, run_.files);
       for (const Operation& operation : operations()) {
-        measure_dialog(operation);
+        // A dialog that does not behave as expected costs its own rows, not the whole run.
+        try {
+          measure_dialog(operation);
+        } catch (const e2e::CheckFailed& failure) {
+          report_.add_time(size_, name_of(operation), {std::nullopt, failure.what()}, std::nullopt,
+                           0, false);
+          progress(name_of(operation), {std::nullopt, failure.what()});
+          session_.stop();
+        }
       }
       report_.add_time(
           size_, "main dialog listed again, Annulla to shown (median)",

@@ -58,6 +58,16 @@ void print_call_costs(const std::map<int, CallCosts>& costs) {
   std::fflush(stdout);
 }
 
+// A measure that failed gives its reason instead of a time.
+template <typename Measure>
+Outcome guarded(Measure&& measure) {
+  try {
+    return measure();
+  } catch (const e2e::CheckFailed& failure) {
+    return {std::nullopt, failure.what()};
+  }
+}
+
 void measure_renames(const std::string& exe, const std::string& work, const std::string& plan,
                      const Budgets& budgets, Report& report) {
   for (const std::string& entry : split(plan, ',')) {
@@ -69,8 +79,10 @@ void measure_renames(const std::string& exe, const std::string& work, const std:
     std::string notes;
     for (int run = 1; run <= runs; ++run) {
       const std::string suffix = std::to_string(files) + "-" + std::to_string(run);
-      const Outcome program = rename_with_program(exe, work + "\\rename-" + suffix, files, budgets);
-      const Outcome bare = rename_with_bare_loop(work + "\\bare-" + suffix, files);
+      const Outcome program = guarded(
+          [&] { return rename_with_program(exe, work + "\\rename-" + suffix, files, budgets); });
+      const Outcome bare =
+          guarded([&] { return rename_with_bare_loop(work + "\\bare-" + suffix, files); });
       std::printf("  %s files, Rinomina run %d: %s (%s), bare loop %s %s\n",
                   format_count(files).c_str(), run,
                   program.seconds ? format_seconds(*program.seconds).c_str() : "-",

@@ -125,7 +125,9 @@ ProbeDialog::ProbeDialog()
 }
 
 ProbeDialog::~ProbeDialog() {
-  DestroyWindow(window_);
+  if (IsWindow(window_)) {  // the child's dialog destroys itself when closed
+    DestroyWindow(window_);
+  }
 }
 
 HWND ProbeDialog::control(int id) const {
@@ -174,9 +176,8 @@ CallCosts measure_call_costs(const ProbeDialog& probe, const std::string& folder
   HWND after = probe.control(IDC_PROBE_AFTER);
   HWND check_list = probe.control(IDC_PROBE_CHECK);
   HWND button = probe.control(IDC_PROBE_BUTTON);
-  double listing = 0;
   const std::vector<std::string> names = folder_names(folder);
-  listing = median_of_runs([&] { return seconds_of([&] { folder_names(folder); }); });
+  const double listing = median_of_runs([&] { return seconds_of([&] { folder_names(folder); }); });
   const std::vector<std::string> stems = stems_of(names);
   fill(before, stems, false);
   fill(after, stems, true);

@@ -62,8 +62,10 @@ demo: win
 dist: win
 	@cmake --install $(WIN) --prefix $(abspath $(BUILD)/dist) | sed -n -e 's|/\./|/|' -e 's/^-- [A-Za-z-]*: /dist: /p'
 
-bench: native
+# The native core's preview, then the real program under Wine (SIZES=1000,10000 picks the sizes).
+bench: native win
 	@$(NATIVE)/bench/preview_bench
+	@tools/run-bench $(WIN) $(SIZES)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

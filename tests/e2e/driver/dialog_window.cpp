@@ -280,14 +280,21 @@ std::string DialogWindow::message_text() const {
   return window_text(message);
 }
 
+std::optional<DialogWindow> find_dialog(const Program& program, std::string_view caption) {
+  for (HWND window : visible_windows(program)) {
+    if (caption_of(window) == caption) {
+      return DialogWindow(window);
+    }
+  }
+  return std::nullopt;
+}
+
 DialogWindow wait_for_dialog(const Program& program, std::string_view caption,
                              milliseconds patience) {
   const auto deadline = Clock::now() + patience;
   for (;;) {
-    for (HWND window : visible_windows(program)) {
-      if (caption_of(window) == caption) {
-        return DialogWindow(window);
-      }
+    if (const auto found = find_dialog(program, caption)) {
+      return *found;
     }
     if (Clock::now() >= deadline) {
       fail("no window " + quoted(caption) + " appeared; open: " + printable(open_dialogs(program)) +

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,9 @@ class DialogWindow {
 
   HWND window_;
 };
+
+// The visible top-level window of `program` with exactly this caption, if it shows one now.
+std::optional<DialogWindow> find_dialog(const Program& program, std::string_view caption);
 
 // Waits until `program` shows a visible top-level window with exactly this caption.
 DialogWindow wait_for_dialog(const Program& program, std::string_view caption,

@@ -1,8 +1,5 @@
 #include "engine/listing.h"
 
-#include <string>
-#include <vector>
-
 #include "engine/list_contents.h"
 
 namespace veltrano {
@@ -16,17 +13,24 @@ bool for_each_listable_file(const Folder& folder,
   });
 }
 
+ListedFiles gather_listable_files(const Folder& folder) {
+  ListedFiles files;
+  for_each_listable_file(folder, [&](const StemAndExtension& file) {
+    files.stems.emplace_back(file.stem);
+    files.extensions.emplace_back(file.extension);
+  });
+  return files;
+}
+
+void show_listed_files(Dialog& dialog, const ListedFiles& files, ControlId before_list,
+                       ControlId extension_list) {
+  append_to_list(dialog, extension_list, files.extensions);
+  append_to_list(dialog, before_list, files.stems);
+}
+
 int list_folder(Dialog& dialog, const Folder& folder, ControlId before_list,
                 ControlId extension_list) {
-  // Gathered first, so that each list is given its whole size at once.
-  std::vector<std::string> stems;
-  std::vector<std::string> extensions;
-  for_each_listable_file(folder, [&](const StemAndExtension& file) {
-    stems.emplace_back(file.stem);
-    extensions.emplace_back(file.extension);
-  });
-  append_to_list(dialog, extension_list, extensions);
-  append_to_list(dialog, before_list, stems);
+  show_listed_files(dialog, gather_listable_files(folder), before_list, extension_list);
   return 0;
 }
 

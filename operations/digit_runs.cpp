@@ -1,5 +1,6 @@
 #include "operations/digit_runs.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,44 +28,47 @@ int last_digit_position(std::string_view stem) {
   return static_cast<int>(i) - 1;
 }
 
-int list_numbered_files(Dialog& dialog, const Folder& folder) {
-  // Gathered first, so that each list is given its whole size at once.
-  std::vector<std::string> extensions;
-  std::vector<std::string> stems;
-  std::vector<std::string> firsts;
-  std::vector<std::string> lasts;
+NumberedFiles gather_numbered_files(const Folder& folder) {
+  NumberedFiles files;
   for_each_listable_file(folder, [&](const StemAndExtension& file) {
     const int first = first_digit_position(file.stem);
     if (first < 0) {
       return;  // a digit in the extension alone does not count
     }
-    extensions.emplace_back(file.extension);
-    stems.emplace_back(file.stem);
-    firsts.push_back(std::to_string(first));
-    lasts.push_back(std::to_string(last_digit_position(file.stem)));
+    files.stems.emplace_back(file.stem);
+    files.extensions.emplace_back(file.extension);
+    files.first_positions.push_back(first);
+    files.last_positions.push_back(last_digit_position(file.stem));
   });
-  append_to_list(dialog, IDC_REN_EXTENSIONS, extensions);
-  append_to_list(dialog, IDC_REN_NUMBERED_STEMS, stems);
-  append_to_list(dialog, IDC_REN_FIRST_POSITIONS, firsts);
-  append_to_list(dialog, IDC_REN_LAST_POSITIONS, lasts);
-  return static_cast<int>(stems.size());
+  return files;
 }
 
-DigitAnalysis analyse_digit_positions(const Dialog& dialog) {
-  const int count = dialog.list_count(IDC_REN_NUMBERED_STEMS);
-  if (count == 0) {
+int list_numbered_files(Dialog& dialog, const NumberedFiles& files) {
+  const auto as_text = [](const std::vector<int>& positions) {
+    std::vector<std::string> texts;
+    texts.reserve(positions.size());
+    for (const int position : positions) {
+      texts.push_back(std::to_string(position));
+    }
+    return texts;
+  };
+  append_to_list(dialog, IDC_REN_EXTENSIONS, files.extensions);
+  append_to_list(dialog, IDC_REN_NUMBERED_STEMS, files.stems);
+  append_to_list(dialog, IDC_REN_FIRST_POSITIONS, as_text(files.first_positions));
+  append_to_list(dialog, IDC_REN_LAST_POSITIONS, as_text(files.last_positions));
+  return static_cast<int>(files.stems.size());
+}
+
+DigitAnalysis analyse_digit_positions(const NumberedFiles& files) {
+  if (files.stems.empty()) {
     return NO_DIGITS;
   }
-  const int reference_first = decimal_value(dialog.list_text(IDC_REN_FIRST_POSITIONS, 0));
-  const int reference_last = decimal_value(dialog.list_text(IDC_REN_LAST_POSITIONS, 0));
-  DigitAnalysis outcome = SAME_POSITION;
-  for (int i = 0; i < count; ++i) {
-    if (decimal_value(dialog.list_text(IDC_REN_FIRST_POSITIONS, i)) != reference_first ||
-        decimal_value(dialog.list_text(IDC_REN_LAST_POSITIONS, i)) != reference_last) {
-      outcome = POSITION_DIFFERS;
-    }
-  }
-  return outcome;
+  const auto differs = [](const std::vector<int>& positions) {
+    return std::any_of(positions.begin(), positions.end(),
+                       [&](int position) { return position != positions.front(); });
+  };
+  return differs(files.first_positions) || differs(files.last_positions) ? POSITION_DIFFERS
+                                                                         : SAME_POSITION;
 }
 
 }  // namespace veltrano

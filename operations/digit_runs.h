@@ -2,7 +2,9 @@
 // the same place in every name: what the renumbering dialog needs before it can offer anything.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/decimal_text.h"
 #include "engine/dialog.h"
@@ -23,11 +25,21 @@ int first_digit_position(std::string_view stem);
 // The index of the last digit of the stem's first run of digits.
 int last_digit_position(std::string_view stem);
 
-// Appends every listable file whose stem holds a digit to the numbered stem list, the extension
-// list and the two position lists, in enumeration order. Returns the number of files listed.
-int list_numbered_files(Dialog& dialog, const Folder& folder);
+// The listable files whose stem holds a digit, in enumeration order, with the positions of the
+// first and last digit of each stem's first run of digits; parallel by index.
+struct NumberedFiles {
+  std::vector<std::string> stems;
+  std::vector<std::string> extensions;
+  std::vector<int> first_positions;
+  std::vector<int> last_positions;
+};
+NumberedFiles gather_numbered_files(const Folder& folder);
 
-// The outcome for the files that `list_numbered_files` listed in the dialog.
-DigitAnalysis analyse_digit_positions(const Dialog& dialog);
+// Appends `files` to the numbered stem list, the extension list and the two position lists.
+// Returns the number of files listed.
+int list_numbered_files(Dialog& dialog, const NumberedFiles& files);
+
+// The outcome for the numbered files.
+DigitAnalysis analyse_digit_positions(const NumberedFiles& files);
 
 }  // namespace veltrano

@@ -1,17 +1,11 @@
 #include "operations/operation_frame.h"
 
+#include <utility>
+
 #include "engine/batch_rename.h"
 #include "engine/listing.h"
 
 namespace veltrano {
-
-void build_preview(Dialog& dialog, const OperationControls& controls, StemTransform transform) {
-  rebuild_after_list(dialog, controls.before_list(), controls.after_list(),
-                     [transform](std::string stem) {
-                       transform(stem);
-                       return stem;
-                     });
-}
 
 bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
                             ControlId before_list, ControlId extension_list, ControlId after_list,
@@ -32,8 +26,14 @@ bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
 void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& message,
                          const OperationControls& controls, StemTransform transform) {
   if (message.kind == DialogMessage::Kind::kInitialise) {
-    list_folder(dialog, folder, controls.before_list(), controls.extension_list());
-    build_preview(dialog, controls, transform);
+    // The preview is built from the stems just listed rather than read back from the list.
+    ListedFiles files = gather_listable_files(folder);
+    show_listed_files(dialog, files, controls.before_list(), controls.extension_list());
+    rebuild_after_list_from(dialog, std::move(files.stems), controls.after_list(),
+                            [transform](std::string stem) {
+                              transform(stem);
+                              return stem;
+                            });
     dialog.enable(controls.rename_button(), true);
     return;
   }

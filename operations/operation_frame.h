@@ -57,9 +57,6 @@ StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId af
                                  std::forward<MakeNewStem>(make_new_stem));
 }
 
-// Rebuilds the after list from the before list through `transform`.
-void build_preview(Dialog& dialog, const OperationControls& controls, StemTransform transform);
-
 // Handles the commands that every operation dialog shares: Esc and the close box (2) and
 // "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, under the wait
 // cursor, then ends the dialog with 0. Returns true when `control` was one of these.

@@ -40,8 +40,8 @@ void show_warning(Dialog& dialog, const char* marker, std::initializer_list<cons
   dialog.enable(IDC_REN_CANCEL, true);
 }
 
-void wait_for_start_number(Dialog& dialog) {
-  append_to_list(dialog, IDC_REN_BEFORE, list_entries(dialog, IDC_REN_NUMBERED_STEMS));
+void wait_for_start_number(Dialog& dialog, const NumberedFiles& files) {
+  append_to_list(dialog, IDC_REN_BEFORE, files.stems);
   dialog.limit_text(IDC_REN_START, kStartNumberCharacters);
   dialog.limit_text(IDC_REN_DIGIT_COUNT, kDigitCountCharacters);
   // Raises a change notification, which stops at once: "Inizia da" is still empty.
@@ -53,8 +53,10 @@ void wait_for_start_number(Dialog& dialog) {
 }
 
 void initialise(Dialog& dialog, const Folder& folder) {
-  list_numbered_files(dialog, folder);
-  switch (analyse_digit_positions(dialog)) {
+  // The analysis and the before list work from the files just listed, not read back.
+  const NumberedFiles files = gather_numbered_files(folder);
+  list_numbered_files(dialog, files);
+  switch (analyse_digit_positions(files)) {
     case NO_DIGITS:
       show_warning(dialog, texts::kMarkerNoDigits, {texts::kWarningTitle, texts::kNoDigits}, false);
       break;
@@ -64,7 +66,7 @@ void initialise(Dialog& dialog, const Folder& folder) {
                    true);
       break;
     case SAME_POSITION:
-      wait_for_start_number(dialog);
+      wait_for_start_number(dialog, files);
       break;
   }
 }

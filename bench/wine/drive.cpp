@@ -317,10 +317,12 @@ class ProgramMeasures {
           session_.stop();
         }
       }
+      // For information: besides the listing and the fill, this closes one dialog and makes
+      // another, which no floor here measures.
       report_.add_time(
           size_, "main dialog listed again, Annulla to shown (median)",
           relists_.empty() ? Outcome{std::nullopt, "none measured"} : Outcome{median(relists_), ""},
-          run_.floors.main_listed(), 1.5, targets_);
+          run_.floors.main_listed(), 1.5, false);
     }
     if (session_.running()) {
       session_.quit();
@@ -345,14 +347,18 @@ class ProgramMeasures {
                       const Outcome& longest_edit) {
     const std::string name = "keystroke-to-preview, " + name_of(operation);
     report_.add_time(size_, name + ", median", median_edit, run_.floors.keystroke(), 1.5, targets_);
-    report_.add_time(size_, name + ", max", longest_edit, run_.floors.keystroke(), 1.5, targets_);
+    // The target is on the median; the slowest edit shows how far the machine's noise reaches.
+    report_.add_time(size_, name + ", max", longest_edit, run_.floors.keystroke(), 1.5, false);
     progress(name, median_edit);
   }
 
   void measure_dialog(const Operation& operation) {
     const std::string open_rate = std::string("open ") + operation.dialog.label;
     const bool fixed = operation.field == 0;
-    const double floor = fixed ? run_.floors.fixed_dialog_opened() : run_.floors.dialog_opened();
+    const double floor = fixed ? run_.floors.fixed_dialog_opened()
+                         : operation.template_id == IDD_RENUMBER
+                             ? run_.floors.renumber_dialog_opened()
+                             : run_.floors.dialog_opened();
     const std::string name = name_of(operation) + " opened and filled";
     const auto skip = [&](const std::string& why) {
       report_.add_time(size_, name, {std::nullopt, why}, floor, 1.5, targets_);

@@ -41,6 +41,9 @@ struct Floors {
   double main_listed() const { return list + fill_before; }
   double dialog_opened() const { return list + fill_before + fill_extensions; }
   double fixed_dialog_opened() const { return dialog_opened() + read_before + fill_after; }
+  // Renumbering lists into four hidden lists (numbered stems, extensions, first and last digit
+  // positions), then copies the stems into its shown before list.
+  double renumber_dialog_opened() const { return list + fill_before + 4 * fill_extensions; }
   double keystroke() const { return read_before + read_extensions + fill_after + fill_check; }
 };
 

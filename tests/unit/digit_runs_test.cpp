@@ -76,7 +76,8 @@ TEST(ListNumberedFiles, ListsStemsWithADigitInEnumerationOrderAndComparesTheirPo
     folder.add_directory("dir1.bak");
     PosixFolder posix;
     MemoryDialog dialog(nullptr, posix);
-    const int count = list_numbered_files(dialog, posix);
+    const NumberedFiles numbered = gather_numbered_files(posix);
+    const int count = list_numbered_files(dialog, numbered);
     EXPECT_TRUE(dialog.all_lists_redrawn());
 
     const auto stems = dialog.entries(IDC_REN_NUMBERED_STEMS);
@@ -104,7 +105,7 @@ TEST(ListNumberedFiles, ListsStemsWithADigitInEnumerationOrderAndComparesTheirPo
       }
     }
     EXPECT_EQ(names, enumerated);
-    EXPECT_EQ(analyse_digit_positions(dialog), c.outcome);
+    EXPECT_EQ(analyse_digit_positions(numbered), c.outcome);
   }
 }
 

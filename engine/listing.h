@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include "engine/dialog.h"
 #include "engine/file_name.h"
@@ -9,14 +10,17 @@
 
 namespace veltrano {
 
-// Calls `visit` for every listable file of the current directory, in enumeration order. Returns
-// false when the directory cannot be enumerated.
+// Calls `visit` for every listable file of the current directory, in enumeration order, and
+// `visit_other` (when given) with the name of every other entry but "." and "..". Returns false
+// when the directory cannot be enumerated.
 bool for_each_listable_file(const Folder& folder,
-                            const std::function<void(const StemAndExtension&)>& visit);
+                            const std::function<void(const StemAndExtension&)>& visit,
+                            const std::function<void(std::string_view)>& visit_other = nullptr);
 
 // Appends the stem of every listable file to `before_list` and its extension to
-// `extension_list`, in enumeration order. Returns 0 in every case.
+// `extension_list`, in enumeration order, and the name of every other entry to `other_list`
+// when it is not 0: the name check compares new names with those too. Returns 0 in every case.
 int list_folder(Dialog& dialog, const Folder& folder, ControlId before_list,
-                ControlId extension_list);
+                ControlId extension_list, ControlId other_list = 0);
 
 }  // namespace veltrano

@@ -31,9 +31,12 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
   if (build_delete_first_chars_preview(dialog) == 0) {
     return;
   }
-  if (!check_preview(dialog, folder, kControls)) {
-    // Any refusal of the check, the path length included, is shown as a clash; the preview stays.
-    dialog.set_text(kControls.message_line, texts::kDeleteClash);
+  // A refused preview stays shown; only a clash is reported as one, since a path that is too
+  // long has had its own message box.
+  const NameProblem problem = check_preview(dialog, folder, kControls);
+  if (problem != NameProblem::kNone) {
+    dialog.set_text(kControls.message_line,
+                    problem == NameProblem::kClash ? texts::kDeleteClash : "");
   }
 }
 
@@ -55,7 +58,7 @@ int build_delete_first_chars_preview(Dialog& dialog) {
     return 0;
   }
   rebuild_after_list(
-      dialog, frame.before_list(), frame.after_list(),
+      dialog, frame.before_list(), frame.extension_list(), frame.after_list(),
       [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
   dialog.set_text(kControls.message_line, "");
   return 1;

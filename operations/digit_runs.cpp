@@ -31,17 +31,26 @@ int list_numbered_files(Dialog& dialog, const Folder& folder) {
   FrozenList frozen_firsts(dialog, IDC_REN_FIRST_POSITIONS);
   FrozenList frozen_lasts(dialog, IDC_REN_LAST_POSITIONS);
   int count = 0;
-  for_each_listable_file(folder, [&](const StemAndExtension& file) {
-    const int first = first_digit_position(file.stem);
-    if (first < 0) {
-      return;  // a digit in the extension alone does not count
-    }
-    dialog.list_add(IDC_REN_EXTENSIONS, file.extension);
-    dialog.list_add(IDC_REN_NUMBERED_STEMS, file.stem);
-    dialog.list_add(IDC_REN_FIRST_POSITIONS, std::to_string(first));
-    dialog.list_add(IDC_REN_LAST_POSITIONS, std::to_string(last_digit_position(file.stem)));
-    ++count;
-  });
+  // Every entry that is not numbered goes to the check list, for the name check.
+  const auto add_other = [&dialog](std::string_view name) {
+    dialog.list_add(IDC_REN_CHECK_LIST, name);
+  };
+  for_each_listable_file(
+      folder,
+      [&](const StemAndExtension& file) {
+        const int first = first_digit_position(file.stem);
+        if (first < 0) {
+          // A digit in the extension alone does not count.
+          add_other(std::string(file.stem) + std::string(file.extension));
+          return;
+        }
+        dialog.list_add(IDC_REN_EXTENSIONS, file.extension);
+        dialog.list_add(IDC_REN_NUMBERED_STEMS, file.stem);
+        dialog.list_add(IDC_REN_FIRST_POSITIONS, std::to_string(first));
+        dialog.list_add(IDC_REN_LAST_POSITIONS, std::to_string(last_digit_position(file.stem)));
+        ++count;
+      },
+      add_other);
   return count;
 }
 

@@ -24,7 +24,8 @@ int first_digit_position(std::string_view stem);
 int last_digit_position(std::string_view stem);
 
 // Appends every listable file whose stem holds a digit to the numbered stem list, the extension
-// list and the two position lists, in enumeration order. Returns the number of files listed.
+// list and the two position lists, in enumeration order, and the name of every other entry to the
+// check list. Returns the number of files listed.
 int list_numbered_files(Dialog& dialog, const Folder& folder);
 
 // The outcome for the files that `list_numbered_files` listed in the dialog.

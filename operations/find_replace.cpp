@@ -75,8 +75,8 @@ std::string replace_all(std::string_view text, std::string_view find,
 void build_find_replace_preview(Dialog& dialog) {
   const Fields fields = read_fields(dialog);
   // New stems are held whole, however long: the name check refuses any that is too long.
-  rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.after_list(),
-                     [&fields](const std::string& stem) {
+  rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.extension_list(),
+                     kControls.frame.after_list(), [&fields](const std::string& stem) {
                        return replace_all(stem, fields.find, fields.replacement);
                      });
 }

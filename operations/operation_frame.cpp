@@ -6,8 +6,8 @@
 namespace veltrano {
 
 void build_preview(Dialog& dialog, const OperationControls& controls, StemTransform transform) {
-  rebuild_after_list(dialog, controls.before_list(), controls.after_list(),
-                     [transform](std::string stem) {
+  rebuild_after_list(dialog, controls.before_list(), controls.extension_list(),
+                     controls.after_list(), [transform](std::string stem) {
                        transform(stem);
                        return stem;
                      });

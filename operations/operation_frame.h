@@ -7,6 +7,7 @@
 #include "engine/dialog.h"
 #include "engine/dialog_proc.h"
 #include "engine/folder.h"
+#include "engine/windows_names.h"
 #include "resources/resource_ids.h"
 
 namespace veltrano {
@@ -25,15 +26,20 @@ struct OperationControls {
 // Rewrites a stem in place.
 using StemTransform = void (*)(std::string& stem);
 
-// Rebuilds the after list whole: entry i is `make_new_stem` applied to before-list entry i.
+// Rebuilds the after list whole: entry i is `make_new_stem` applied to before-list entry i, or
+// that entry unchanged when the file's name is not exact (the file is never renamed, and the
+// preview says so). `make_new_stem` runs for every entry, in order.
 template <typename MakeNewStem>
-void rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId after_list,
-                        MakeNewStem&& make_new_stem) {
+void rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId extension_list,
+                        ControlId after_list, MakeNewStem&& make_new_stem) {
   FrozenList frozen(dialog, after_list);
   dialog.list_reset(after_list);
   const int count = dialog.list_count(before_list);
   for (int i = 0; i < count; ++i) {
-    dialog.list_insert(after_list, i, make_new_stem(dialog.list_text(before_list, i)));
+    std::string stem = dialog.list_text(before_list, i);
+    std::string new_stem = make_new_stem(stem);
+    const bool exact = is_exact_name(stem + dialog.list_text(extension_list, i));
+    dialog.list_insert(after_list, i, exact ? new_stem : stem);
   }
 }
 

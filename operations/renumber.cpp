@@ -83,11 +83,12 @@ void recompute(Dialog& dialog, const Folder& folder) {
     dialog.enable(IDC_REN_RENAME, false);
     return;
   }
-  // An after list left empty (a negative start number) is refused by the check as well.
-  const bool accepted = check_new_names(dialog, folder, IDC_REN_BEFORE, IDC_REN_AFTER,
-                                        IDC_REN_CHECK_LIST, IDC_REN_EXTENSIONS) == 1;
-  dialog.set_text(IDC_REN_MESSAGE, accepted ? "" : texts::kRenumberClash);
-  dialog.enable(IDC_REN_RENAME, accepted);
+  // An after list left empty (a negative start number) is refused by the check as well; only a
+  // clash is reported as one, since a path that is too long has had its own message box.
+  const NameProblem problem = check_new_names(dialog, folder, IDC_REN_BEFORE, IDC_REN_AFTER,
+                                              IDC_REN_CHECK_LIST, IDC_REN_EXTENSIONS);
+  dialog.set_text(IDC_REN_MESSAGE, problem == NameProblem::kClash ? texts::kRenumberClash : "");
+  dialog.enable(IDC_REN_RENAME, problem == NameProblem::kNone);
 }
 
 }  // namespace
@@ -135,18 +136,19 @@ int compute_renumbered_names(Dialog& dialog) {
     dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooHigh);
     return 0;
   }
-  // The test is on one past the last number given out. A number beyond seven digits cannot be
-  // written in any accepted digit count.
-  const int width = decimal_width(static_cast<long long>(start) + count);
+  // The test is on the last number given out. A number beyond seven digits cannot be written in
+  // any accepted digit count.
+  const long long last = static_cast<long long>(start) + count - 1;
+  const int width = last == 0 ? 1 : decimal_width(last);
   if (width < 0 || digit_count < width) {
     dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooLow);
     return 0;
   }
   // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
   long long number = start;
-  rebuild_after_list(dialog, IDC_REN_BEFORE, IDC_REN_AFTER, [&](const std::string& stem) {
-    return make_renumbered_stem(stem, number++, digit_count);
-  });
+  rebuild_after_list(
+      dialog, IDC_REN_BEFORE, IDC_REN_EXTENSIONS, IDC_REN_AFTER,
+      [&](const std::string& stem) { return make_renumbered_stem(stem, number++, digit_count); });
   dialog.set_text(IDC_REN_MESSAGE, "");
   return 1;
 }

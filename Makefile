@@ -9,7 +9,7 @@ MAKEFLAGS += --no-print-directory
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
 
-.PHONY: all deps native win test run demo bench format clean
+.PHONY: all deps native win test soak run demo bench format clean
 
 all: native win
 
@@ -32,6 +32,12 @@ test: native win
 	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \
 	ctest --test-dir $(NATIVE) -E end_to_end --output-on-failure -j $(JOBS) || status=1; \
 	exit $$status
+
+# The rename property test over many random folders; it prints its first seed, and
+# VELTRANO_SEED=<seed> VELTRANO_TRIALS=<n> make soak replays a run.
+soak: native
+	@VELTRANO_TRIALS=$${VELTRANO_TRIALS:-200000} VELTRANO_SEED=$${VELTRANO_SEED:-$$(date +%s)} \
+	  $(NATIVE)/tests/unit/unit_tests --gtest_filter='RenameProperty.*'
 
 run: win
 	@tools/run-veltrano $(WIN)/veltrano.exe $(DIR)

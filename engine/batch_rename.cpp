@@ -74,6 +74,8 @@ bool change_case(Folder& folder, FolderNames& names, const std::string& old_name
     if (rename_tracked(folder, names, temporary, new_name)) {
       return true;
     }
+    // Back to the old name; should that be taken meanwhile, the file stays whole under the
+    // temporary name, which still shows what it was.
     rename_tracked(folder, names, temporary, old_name);
     return false;
   }

@@ -37,9 +37,9 @@ bool new_names_collide(const std::vector<std::string>& before_stems,
     if (after_stems[i] == before_stems[i]) {
       continue;  // not renamed: its present name is counted above
     }
+    const SplitName new_name{after_stems[i], extensions[i]};
     // The part of a name that names a device ends at its first dot, which the extension holds
     // when the stem has none: the new stem alone tells.
-    const SplitName new_name{after_stems[i], extensions[i]};
     if (is_device_name(after_stems[i]) || !given.insert(new_name).second) {
       return true;
     }

@@ -4,12 +4,13 @@
 BUILD  := build
 NATIVE := $(BUILD)/native
 WIN    := $(BUILD)/win
+CLANG  := $(BUILD)/win-clang
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
 
-.PHONY: all deps native win test soak run demo bench format clean
+.PHONY: all deps native win win-clang test soak run demo dist bench format clean
 
 all: native win
 
@@ -25,9 +26,16 @@ win: deps
 	  cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(WIN) -j $(JOBS)
 
+# The Windows program built a second time, with clang for MinGW-w64: it must build, warnings as
+# errors; the tests run the g++ build.
+win-clang: deps
+	@test -f $(CLANG)/CMakeCache.txt || \
+	  cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(CLANG) -j $(JOBS) --target veltrano
+
 # The end-to-end run first, its cases shown one per line; then every native test, whose summary
 # closes the run. Both run even when the first fails.
-test: native win
+test: native win win-clang
 	@status=0; \
 	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \
 	ctest --test-dir $(NATIVE) -E end_to_end --output-on-failure -j $(JOBS) || status=1; \
@@ -42,8 +50,14 @@ soak: native
 run: win
 	@tools/run-veltrano $(WIN)/veltrano.exe $(DIR)
 
+# DPI=150 (or 200, ...) shows the dialogs as a screen at that scale does, in build/demo-150.
+DPI ?= 100
 demo: win
-	@tools/demo $(WIN)/veltrano.exe $(BUILD)/demo
+	@tools/demo $(WIN)/veltrano.exe $(BUILD)/demo$(if $(filter-out 100,$(DPI)),-$(DPI)) $(DPI)
+
+# The release zip, build/dist/veltrano-VERSION.zip: the program and its Italian guide.
+dist: win
+	@cmake --install $(WIN) --prefix $(abspath $(BUILD)/dist) | sed -n -e 's|/\./|/|' -e 's/^-- [A-Za-z-]*: /dist: /p'
 
 bench: native
 	@$(NATIVE)/bench/preview_bench

@@ -16,10 +16,10 @@ namespace veltrano {
 
 struct DialogStep {
   enum class Action { kOpenDialog, kShowMainAgain, kEnd };
-  int result;                   // the main dialog's result
+  int result;  // the main dialog's result
   Action action;
-  int template_id = 0;          // for kOpenDialog
-  DialogProc proc = nullptr;    // for kOpenDialog
+  int template_id = 0;        // for kOpenDialog
+  DialogProc proc = nullptr;  // for kOpenDialog
 };
 
 // One row for each result from 303 to 317; every other result ends the loop.
@@ -30,8 +30,7 @@ inline constexpr std::array<DialogStep, 15> kDispatchTable = {{
      &delete_first_chars_dialog_proc},
     {IDC_MAIN_ADD_AT_START, DialogStep::Action::kOpenDialog, IDD_ADD_AT_START,
      &add_at_start_dialog_proc},
-    {IDC_MAIN_ADD_AT_END, DialogStep::Action::kOpenDialog, IDD_ADD_AT_END,
-     &add_at_end_dialog_proc},
+    {IDC_MAIN_ADD_AT_END, DialogStep::Action::kOpenDialog, IDD_ADD_AT_END, &add_at_end_dialog_proc},
     {307, DialogStep::Action::kShowMainAgain},
     {308, DialogStep::Action::kShowMainAgain},
     {IDC_MAIN_RENUMBER, DialogStep::Action::kOpenDialog, IDD_RENUMBER, &renumber_dialog_proc},
@@ -41,12 +40,9 @@ inline constexpr std::array<DialogStep, 15> kDispatchTable = {{
      &space_to_underscore_dialog_proc},
     {IDC_MAIN_NORMAL_TEXT, DialogStep::Action::kOpenDialog, IDD_NORMAL_TEXT,
      &normal_text_dialog_proc},
-    {IDC_MAIN_TITLE_CASE, DialogStep::Action::kOpenDialog, IDD_TITLE_CASE,
-     &title_case_dialog_proc},
-    {IDC_MAIN_UPPER_CASE, DialogStep::Action::kOpenDialog, IDD_UPPER_CASE,
-     &upper_case_dialog_proc},
-    {IDC_MAIN_LOWER_CASE, DialogStep::Action::kOpenDialog, IDD_LOWER_CASE,
-     &lower_case_dialog_proc},
+    {IDC_MAIN_TITLE_CASE, DialogStep::Action::kOpenDialog, IDD_TITLE_CASE, &title_case_dialog_proc},
+    {IDC_MAIN_UPPER_CASE, DialogStep::Action::kOpenDialog, IDD_UPPER_CASE, &upper_case_dialog_proc},
+    {IDC_MAIN_LOWER_CASE, DialogStep::Action::kOpenDialog, IDD_LOWER_CASE, &lower_case_dialog_proc},
     {IDC_MAIN_QUIT, DialogStep::Action::kEnd},
     {IDC_MAIN_SWAP_TITLE_ARTIST, DialogStep::Action::kShowMainAgain},
 }};

@@ -1,7 +1,10 @@
 #include "app/main_dialog.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
+#include "engine/list_contents.h"
 #include "engine/listing.h"
 #include "engine/texts.h"
 #include "resources/resource_ids.h"
@@ -39,14 +42,11 @@ void command(Dialog& dialog, ControlId control) {
 }  // namespace
 
 int fill_main_list(Dialog& dialog, const Folder& folder) {
-  FrozenList frozen(dialog, IDC_MAIN_LIST);
-  dialog.list_reset(IDC_MAIN_LIST);
-  int count = 0;
-  for_each_listable_file(folder, [&](const StemAndExtension& file) {
-    dialog.list_add(IDC_MAIN_LIST, file.stem);
-    ++count;
-  });
-  return count;
+  std::vector<std::string> stems;
+  for_each_listable_file(folder,
+                         [&](const StemAndExtension& file) { stems.emplace_back(file.stem); });
+  fill_list(dialog, IDC_MAIN_LIST, stems);
+  return static_cast<int>(stems.size());
 }
 
 void main_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "engine/list_contents.h"
 #include "engine/new_name_rules.h"
 #include "engine/texts.h"
 #include "engine/windows_names.h"
@@ -95,16 +96,6 @@ bool rename_file(Folder& folder, FolderNames& names, const std::string& old_name
 
 }  // namespace
 
-std::vector<std::string> list_entries(const Dialog& dialog, ControlId list) {
-  const int count = dialog.list_count(list);
-  std::vector<std::string> entries;
-  entries.reserve(static_cast<std::size_t>(std::max(count, 0)));
-  for (int i = 0; i < count; ++i) {
-    entries.push_back(dialog.list_text(list, i));
-  }
-  return entries;
-}
-
 int rename_all(Dialog& dialog, Folder& folder, ControlId before_list, ControlId extension_list,
                ControlId after_list) {
   // Lists out of step would pair a stem with another file's extension: rename only the files
@@ -162,12 +153,13 @@ NameProblem find_name_problem(std::size_t directory_length,
                                                                                : NameProblem::kNone;
 }
 
-NameProblem check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
-                            ControlId after_list, ControlId check_list, ControlId extension_list) {
+NameProblem check_new_stems(Dialog& dialog, const Folder& folder, ControlId check_list,
+                            const std::vector<std::string>& before_stems,
+                            const std::vector<std::string>& extensions,
+                            const std::vector<std::string>& after_stems) {
   const std::size_t directory_length = folder.current_directory().value_or("").size();
-  const NameProblem problem = find_name_problem(
-      directory_length, list_entries(dialog, before_list), list_entries(dialog, extension_list),
-      list_entries(dialog, after_list), list_entries(dialog, check_list));
+  const NameProblem problem = find_name_problem(directory_length, before_stems, extensions,
+                                                after_stems, list_entries(dialog, check_list));
   if (problem == NameProblem::kPathTooLong) {
     dialog.message_box(texts::kPathTooLong, texts::kPathTooLongCaption);
   }

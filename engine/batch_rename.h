@@ -35,14 +35,13 @@ NameProblem find_name_problem(std::size_t directory_length,
                               const std::vector<std::string>& after_stems,
                               const std::vector<std::string>& other_names = {});
 
-// Checks the after list against the before and extension lists and the check list, which holds
-// the names of the entries that the dialog does not list (list_folder's `other_list`). Shows the
-// path-length message box itself; a clash, or an after list that does not hold one stem per
-// file, is only returned.
-NameProblem check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
-                            ControlId after_list, ControlId check_list, ControlId extension_list);
-
-// Every entry of a list box, in order.
-std::vector<std::string> list_entries(const Dialog& dialog, ControlId list);
+// The check on the present stems, extensions and new stems that the caller holds (a preview just
+// built), and on the check list, which holds the names of the entries that the dialog does not
+// list (list_folder's `other_list`). Shows the path-length message box itself; a clash, or new
+// stems that are not one per file, is only returned.
+NameProblem check_new_stems(Dialog& dialog, const Folder& folder, ControlId check_list,
+                            const std::vector<std::string>& before_stems,
+                            const std::vector<std::string>& extensions,
+                            const std::vector<std::string>& after_stems);
 
 }  // namespace veltrano

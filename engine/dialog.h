@@ -29,6 +29,9 @@ class Dialog {
   virtual bool list_insert(ControlId list, int index, std::string_view text) = 0;
   // Switches the list's redrawing off while it is filled, and back on.
   virtual void list_freeze(ControlId list, bool frozen) = 0;
+  // Makes room for `count` more entries at once, so that a list filled entry by entry is not
+  // grown again and again.
+  virtual void list_reserve(ControlId list, std::size_t count) = 0;
 
   // Edit fields and static texts. `text` gives at most `byte_limit - 1` bytes, as a read into a
   // buffer of `byte_limit` bytes would.
@@ -42,6 +45,9 @@ class Dialog {
 
   // A modal message box owned by the dialog: OK button only, no icon.
   virtual void message_box(std::string_view text, std::string_view caption) = 0;
+  // Shows the wait cursor while `busy`, so that a long task does not look like a hang; the
+  // dialog's own cursor comes back after.
+  virtual void show_wait_cursor(bool busy) = 0;
   virtual void end(int result) = 0;
   virtual void post_quit(int code) = 0;
 };
@@ -59,6 +65,18 @@ class FrozenList {
  private:
   Dialog& dialog_;
   ControlId list_;
+};
+
+// Shows the wait cursor for the lifetime of the object.
+class WaitCursor {
+ public:
+  explicit WaitCursor(Dialog& dialog) : dialog_(dialog) { dialog_.show_wait_cursor(true); }
+  ~WaitCursor() { dialog_.show_wait_cursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  Dialog& dialog_;
 };
 
 }  // namespace veltrano

@@ -1,5 +1,10 @@
 #include "engine/listing.h"
 
+#include <string>
+#include <vector>
+
+#include "engine/list_contents.h"
+
 namespace veltrano {
 
 bool for_each_listable_file(const Folder& folder,
@@ -16,16 +21,24 @@ bool for_each_listable_file(const Folder& folder,
 
 int list_folder(Dialog& dialog, const Folder& folder, ControlId before_list,
                 ControlId extension_list, ControlId other_list) {
-  FrozenList frozen_before(dialog, before_list);
-  FrozenList frozen_extensions(dialog, extension_list);
-  const auto add_other = [&](std::string_view name) { dialog.list_add(other_list, name); };
+  // Gathered first, so that each list is given its whole size at once.
+  std::vector<std::string> stems;
+  std::vector<std::string> extensions;
+  std::vector<std::string> others;
   for_each_listable_file(
       folder,
       [&](const StemAndExtension& file) {
-        dialog.list_add(extension_list, file.extension);
-        dialog.list_add(before_list, file.stem);
+        stems.emplace_back(file.stem);
+        extensions.emplace_back(file.extension);
       },
-      other_list != 0 ? std::function<void(std::string_view)>(add_other) : nullptr);
+      other_list != 0 ? std::function<void(std::string_view)>(
+                            [&](std::string_view name) { others.emplace_back(name); })
+                      : nullptr);
+  append_to_list(dialog, extension_list, extensions);
+  append_to_list(dialog, before_list, stems);
+  if (other_list != 0) {
+    append_to_list(dialog, other_list, others);  // the name check compares new names with these
+  }
   return 0;
 }
 

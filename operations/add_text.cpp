@@ -28,14 +28,18 @@ std::string read_added_text(const Dialog& dialog, const AddTextDialog& add) {
   return dialog.text(add.controls.frame.input(), kPathLimit);
 }
 
-void build_add_text_preview(Dialog& dialog, const AddTextDialog& add) {
-  const std::string added = read_added_text(dialog, add);
+StemLists rebuild_add_text_preview(Dialog& dialog, const AddTextDialog& add,
+                                   const std::string& added) {
   const OperationControls& frame = add.controls.frame;
   // New stems are held whole, however long: the name check refuses any that is too long.
-  rebuild_after_list(dialog, frame.before_list(), frame.extension_list(), frame.after_list(),
-                     [&added, side = add.side](const std::string& stem) {
-                       return side == Side::kStart ? added + stem : stem + added;
-                     });
+  return rebuild_after_list(dialog, frame.before_list(), frame.extension_list(), frame.after_list(),
+                            [&added, side = add.side](const std::string& stem) {
+                              return side == Side::kStart ? added + stem : stem + added;
+                            });
+}
+
+void build_add_text_preview(Dialog& dialog, const AddTextDialog& add) {
+  rebuild_add_text_preview(dialog, add, read_added_text(dialog, add));
 }
 
 void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& add) {
@@ -51,8 +55,8 @@ void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& 
     refuse_input(dialog, add.controls, texts::kForbiddenChars);
     return;
   }
-  build_add_text_preview(dialog, add);
-  if (check_preview(dialog, folder, add.controls) != NameProblem::kNone) {
+  const StemLists preview = rebuild_add_text_preview(dialog, add, added);
+  if (check_preview(dialog, folder, add.controls, preview) != NameProblem::kNone) {
     // The refused names are not shown; the message line keeps what it showed.
     dialog.list_reset(add.controls.frame.after_list());
   }

@@ -1,11 +1,13 @@
 #include "operations/delete_first_chars.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/batch_rename.h"
 #include "engine/decimal_text.h"
+#include "engine/list_contents.h"
 #include "engine/texts.h"
 #include "operations/input_dialog.h"
 #include "resources/resource_ids.h"
@@ -23,17 +25,42 @@ constexpr std::size_t kFieldBytes = kCountFieldLimit + 1;
 // Only the field's first 14 characters form the count.
 constexpr std::size_t kCountBytes = 15;
 
+// Rebuilds the after list for the typed count, or refuses a count that some stem is not longer
+// than; the stems of a rebuilt preview are returned for the name check.
+std::optional<StemLists> rebuild_delete_first_chars_preview(Dialog& dialog) {
+  // A count too large for an int saturates and is refused as too many; a negative one (only
+  // pasted text gets there) is refused too, so no preview reads before the start of a stem.
+  const int count = decimal_value(dialog.text(kCountField, kCountBytes));
+  const OperationControls& frame = kControls.frame;
+  std::vector<std::string> stems = list_entries(dialog, frame.before_list());
+  const bool every_stem_longer =
+      count >= 0 && std::all_of(stems.begin(), stems.end(), [count](const std::string& stem) {
+        return stem.size() > static_cast<std::size_t>(count);
+      });
+  if (!every_stem_longer) {
+    clear_preview(dialog, kControls);
+    dialog.set_text(kControls.message_line, texts::kTooManyToDelete);
+    return std::nullopt;
+  }
+  StemLists preview = rebuild_after_list_from(
+      dialog, std::move(stems), list_entries(dialog, frame.extension_list()), frame.after_list(),
+      [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
+  dialog.set_text(kControls.message_line, "");
+  return preview;
+}
+
 void on_count_changed(Dialog& dialog, const Folder& folder) {
   if (dialog.text(kCountField, kFieldBytes).empty()) {
     clear_preview(dialog, kControls);  // the message line keeps what it showed
     return;
   }
-  if (build_delete_first_chars_preview(dialog) == 0) {
+  const std::optional<StemLists> preview = rebuild_delete_first_chars_preview(dialog);
+  if (!preview) {
     return;
   }
   // A refused preview stays shown; only a clash is reported as one, since a path that is too
   // long has had its own message box.
-  const NameProblem problem = check_preview(dialog, folder, kControls);
+  const NameProblem problem = check_preview(dialog, folder, kControls, *preview);
   if (problem != NameProblem::kNone) {
     dialog.set_text(kControls.message_line,
                     problem == NameProblem::kClash ? texts::kDeleteClash : "");
@@ -43,25 +70,7 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
 }  // namespace
 
 int build_delete_first_chars_preview(Dialog& dialog) {
-  // A count too large for an int saturates and is refused as too many; a negative one (only
-  // pasted text gets there) is refused too, so no preview reads before the start of a stem.
-  const int count = decimal_value(dialog.text(kCountField, kCountBytes));
-  const OperationControls& frame = kControls.frame;
-  const std::vector<std::string> stems = list_entries(dialog, frame.before_list());
-  const bool every_stem_longer =
-      count >= 0 && std::all_of(stems.begin(), stems.end(), [count](const std::string& stem) {
-        return stem.size() > static_cast<std::size_t>(count);
-      });
-  if (!every_stem_longer) {
-    clear_preview(dialog, kControls);
-    dialog.set_text(kControls.message_line, texts::kTooManyToDelete);
-    return 0;
-  }
-  rebuild_after_list(
-      dialog, frame.before_list(), frame.extension_list(), frame.after_list(),
-      [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
-  dialog.set_text(kControls.message_line, "");
-  return 1;
+  return rebuild_delete_first_chars_preview(dialog) ? 1 : 0;
 }
 
 void delete_first_chars_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

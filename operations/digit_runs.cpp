@@ -1,7 +1,9 @@
 #include "operations/digit_runs.h"
 
 #include <string>
+#include <vector>
 
+#include "engine/list_contents.h"
 #include "engine/listing.h"
 #include "resources/resource_ids.h"
 
@@ -26,32 +28,33 @@ int last_digit_position(std::string_view stem) {
 }
 
 int list_numbered_files(Dialog& dialog, const Folder& folder) {
-  FrozenList frozen_stems(dialog, IDC_REN_NUMBERED_STEMS);
-  FrozenList frozen_extensions(dialog, IDC_REN_EXTENSIONS);
-  FrozenList frozen_firsts(dialog, IDC_REN_FIRST_POSITIONS);
-  FrozenList frozen_lasts(dialog, IDC_REN_LAST_POSITIONS);
-  int count = 0;
+  // Gathered first, so that each list is given its whole size at once.
+  std::vector<std::string> extensions;
+  std::vector<std::string> stems;
+  std::vector<std::string> firsts;
+  std::vector<std::string> lasts;
   // Every entry that is not numbered goes to the check list, for the name check.
-  const auto add_other = [&dialog](std::string_view name) {
-    dialog.list_add(IDC_REN_CHECK_LIST, name);
-  };
+  std::vector<std::string> others;
   for_each_listable_file(
       folder,
       [&](const StemAndExtension& file) {
         const int first = first_digit_position(file.stem);
-        if (first < 0) {
-          // A digit in the extension alone does not count.
-          add_other(std::string(file.stem) + std::string(file.extension));
+        if (first < 0) {  // a digit in the extension alone does not count
+          others.push_back(std::string(file.stem) + std::string(file.extension));
           return;
         }
-        dialog.list_add(IDC_REN_EXTENSIONS, file.extension);
-        dialog.list_add(IDC_REN_NUMBERED_STEMS, file.stem);
-        dialog.list_add(IDC_REN_FIRST_POSITIONS, std::to_string(first));
-        dialog.list_add(IDC_REN_LAST_POSITIONS, std::to_string(last_digit_position(file.stem)));
-        ++count;
+        extensions.emplace_back(file.extension);
+        stems.emplace_back(file.stem);
+        firsts.push_back(std::to_string(first));
+        lasts.push_back(std::to_string(last_digit_position(file.stem)));
       },
-      add_other);
-  return count;
+      [&](std::string_view name) { others.emplace_back(name); });
+  append_to_list(dialog, IDC_REN_EXTENSIONS, extensions);
+  append_to_list(dialog, IDC_REN_NUMBERED_STEMS, stems);
+  append_to_list(dialog, IDC_REN_FIRST_POSITIONS, firsts);
+  append_to_list(dialog, IDC_REN_LAST_POSITIONS, lasts);
+  append_to_list(dialog, IDC_REN_CHECK_LIST, others);
+  return static_cast<int>(stems.size());
 }
 
 DigitAnalysis analyse_digit_positions(const Dialog& dialog) {

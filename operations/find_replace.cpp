@@ -29,6 +29,14 @@ bool fields_allowed(const Fields& fields) {
          has_no_forbidden_chars(fields.replacement) == 1;
 }
 
+StemLists rebuild_find_replace_preview(Dialog& dialog, const Fields& fields) {
+  // New stems are held whole, however long: the name check refuses any that is too long.
+  return rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.extension_list(),
+                            kControls.frame.after_list(), [&fields](const std::string& stem) {
+                              return replace_all(stem, fields.find, fields.replacement);
+                            });
+}
+
 // Both fields go the same way but for the message line: a change of "Trova" reports an empty
 // find text and empties the line before the name check, while a change of "Sostituisci con"
 // leaves the line as it was unless the check passes.
@@ -45,11 +53,11 @@ void on_field_changed(Dialog& dialog, const Folder& folder, bool find_changed) {
     refuse_input(dialog, kControls, texts::kForbiddenChars);
     return;
   }
-  build_find_replace_preview(dialog);
+  const StemLists preview = rebuild_find_replace_preview(dialog, fields);
   if (find_changed) {
     dialog.set_text(kControls.message_line, "");
   }
-  check_preview(dialog, folder, kControls);
+  check_preview(dialog, folder, kControls, preview);
 }
 
 }  // namespace
@@ -73,12 +81,7 @@ std::string replace_all(std::string_view text, std::string_view find,
 }
 
 void build_find_replace_preview(Dialog& dialog) {
-  const Fields fields = read_fields(dialog);
-  // New stems are held whole, however long: the name check refuses any that is too long.
-  rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.extension_list(),
-                     kControls.frame.after_list(), [&fields](const std::string& stem) {
-                       return replace_all(stem, fields.find, fields.replacement);
-                     });
+  rebuild_find_replace_preview(dialog, read_fields(dialog));
 }
 
 void find_replace_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

@@ -22,11 +22,10 @@ void clear_preview(Dialog& dialog, const InputDialogControls& controls) {
   dialog.enable(controls.frame.rename_button(), false);
 }
 
-NameProblem check_preview(Dialog& dialog, const Folder& folder,
-                          const InputDialogControls& controls) {
-  const NameProblem problem =
-      check_new_names(dialog, folder, controls.frame.before_list(), controls.frame.after_list(),
-                      controls.check_list, controls.frame.extension_list());
+NameProblem check_preview(Dialog& dialog, const Folder& folder, const InputDialogControls& controls,
+                          const StemLists& preview) {
+  const NameProblem problem = check_new_stems(dialog, folder, controls.check_list, preview.before,
+                                              preview.extensions, preview.after);
   if (problem == NameProblem::kNone) {
     dialog.set_text(controls.message_line, "");
   }

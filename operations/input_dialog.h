@@ -28,11 +28,11 @@ void refuse_input(Dialog& dialog, const InputDialogControls& controls, std::stri
 // Empties the after list and disables "Rinomina"; the message line is not touched.
 void clear_preview(Dialog& dialog, const InputDialogControls& controls);
 
-// Runs the name check on the dialog's lists. When the new names may be applied, empties the
-// message line and enables "Rinomina"; otherwise only disables "Rinomina" (each dialog reports a
-// refusal in its own way). Returns what the check found.
-NameProblem check_preview(Dialog& dialog, const Folder& folder,
-                          const InputDialogControls& controls);
+// Runs the name check on the stems of the preview just built. When the new names may be applied,
+// empties the message line and enables "Rinomina"; otherwise only disables "Rinomina" (each dialog
+// reports a refusal in its own way). Returns what the check found.
+NameProblem check_preview(Dialog& dialog, const Folder& folder, const InputDialogControls& controls,
+                          const StemLists& preview);
 
 // Esc, the close box, "Annulla" and "Rinomina", as in every operation dialog. Returns true when
 // `control` was one of them.

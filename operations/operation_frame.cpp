@@ -17,6 +17,7 @@ bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
                             ControlId before_list, ControlId extension_list, ControlId after_list,
                             ControlId rename_button, ControlId cancel_button) {
   if (control == rename_button) {
+    const WaitCursor wait(dialog);  // a long batch must not look like a hang
     rename_all(dialog, folder, before_list, extension_list, after_list);
     dialog.end(0);
     return true;

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/dialog.h"
 #include "engine/dialog_proc.h"
 #include "engine/folder.h"
+#include "engine/list_contents.h"
 #include "engine/windows_names.h"
 #include "resources/resource_ids.h"
 
@@ -26,29 +29,49 @@ struct OperationControls {
 // Rewrites a stem in place.
 using StemTransform = void (*)(std::string& stem);
 
-// Rebuilds the after list whole: entry i is `make_new_stem` applied to before-list entry i, or
-// that entry unchanged when the file's name is not exact (the file is never renamed, and the
-// preview says so). `make_new_stem` runs for every entry, in order.
+// The present stems and extensions that one rebuild of the after list read, and the new stems it
+// put there, kept in hand so that the name check need not read any list back.
+struct StemLists {
+  std::vector<std::string> before;
+  std::vector<std::string> extensions;
+  std::vector<std::string> after;
+};
+
+// Fills the after list anew: entry i is `make_new_stem` applied to present stem i (called in
+// order, for every entry), or the present stem itself when the file's name is not exact: such a
+// file is never renamed, and the preview says so.
 template <typename MakeNewStem>
-void rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId extension_list,
-                        ControlId after_list, MakeNewStem&& make_new_stem) {
-  FrozenList frozen(dialog, after_list);
-  dialog.list_reset(after_list);
-  const int count = dialog.list_count(before_list);
-  for (int i = 0; i < count; ++i) {
-    std::string stem = dialog.list_text(before_list, i);
+StemLists rebuild_after_list_from(Dialog& dialog, std::vector<std::string> before_stems,
+                                  std::vector<std::string> extensions, ControlId after_list,
+                                  MakeNewStem&& make_new_stem) {
+  StemLists stems{std::move(before_stems), std::move(extensions), {}};
+  stems.after.reserve(stems.before.size());
+  for (std::size_t i = 0; i < stems.before.size(); ++i) {
+    const std::string& stem = stems.before[i];
     std::string new_stem = make_new_stem(stem);
-    const bool exact = is_exact_name(stem + dialog.list_text(extension_list, i));
-    dialog.list_insert(after_list, i, exact ? new_stem : stem);
+    const bool exact = i < stems.extensions.size() && is_exact_name(stem + stems.extensions[i]);
+    stems.after.push_back(exact ? std::move(new_stem) : stem);
   }
+  fill_list(dialog, after_list, stems.after);
+  return stems;
+}
+
+// Rebuilds the after list whole from the before and extension lists: entry i is `make_new_stem`
+// applied to before-list entry i, as above.
+template <typename MakeNewStem>
+StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId extension_list,
+                             ControlId after_list, MakeNewStem&& make_new_stem) {
+  return rebuild_after_list_from(dialog, list_entries(dialog, before_list),
+                                 list_entries(dialog, extension_list), after_list,
+                                 std::forward<MakeNewStem>(make_new_stem));
 }
 
 // Rebuilds the after list from the before list through `transform`.
 void build_preview(Dialog& dialog, const OperationControls& controls, StemTransform transform);
 
 // Handles the commands that every operation dialog shares: Esc and the close box (2) and
-// "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, then ends the
-// dialog with 0. Returns true when `control` was one of these.
+// "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, under the wait
+// cursor, then ends the dialog with 0. Returns true when `control` was one of these.
 bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
                             ControlId before_list, ControlId extension_list, ControlId after_list,
                             ControlId rename_button, ControlId cancel_button);

@@ -1,8 +1,11 @@
 #include "operations/renumber.h"
 
 #include <initializer_list>
+#include <optional>
+#include <vector>
 
 #include "engine/batch_rename.h"
+#include "engine/list_contents.h"
 #include "engine/texts.h"
 #include "operations/digit_runs.h"
 #include "operations/operation_frame.h"
@@ -38,13 +41,7 @@ void show_warning(Dialog& dialog, const char* marker, std::initializer_list<cons
 }
 
 void wait_for_start_number(Dialog& dialog) {
-  {
-    FrozenList frozen(dialog, IDC_REN_BEFORE);
-    const int count = dialog.list_count(IDC_REN_NUMBERED_STEMS);
-    for (int i = 0; i < count; ++i) {
-      dialog.list_insert(IDC_REN_BEFORE, i, dialog.list_text(IDC_REN_NUMBERED_STEMS, i));
-    }
-  }
+  append_to_list(dialog, IDC_REN_BEFORE, list_entries(dialog, IDC_REN_NUMBERED_STEMS));
   dialog.limit_text(IDC_REN_START, kStartNumberCharacters);
   dialog.limit_text(IDC_REN_DIGIT_COUNT, kDigitCountCharacters);
   // Raises a change notification, which stops at once: "Inizia da" is still empty.
@@ -72,6 +69,41 @@ void initialise(Dialog& dialog, const Folder& folder) {
   }
 }
 
+// Rebuilds the after list from the before list, the start number and the digit count, and sets
+// the message line. The stems in hand when the after list was computed (or was left empty, with
+// nothing to compute); nullopt when the digit count was refused.
+std::optional<StemLists> renumber_preview(Dialog& dialog) {
+  std::vector<std::string> stems = list_entries(dialog, IDC_REN_BEFORE);
+  dialog.list_reset(IDC_REN_AFTER);
+  if (stems.empty()) {
+    return StemLists{};
+  }
+  const int start = decimal_value(field_text(dialog, IDC_REN_START));
+  const int digit_count = decimal_value(field_text(dialog, IDC_REN_DIGIT_COUNT));
+  if (start < 0) {
+    return StemLists{std::move(stems), {}, {}};  // only pasted text gets here; no new stems
+  }
+  if (digit_count > kMaxDigitCount) {
+    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooHigh);
+    return std::nullopt;
+  }
+  // The test is on the last number given out. A number beyond seven digits cannot be written in
+  // any accepted digit count.
+  const long long last = static_cast<long long>(start) + static_cast<long long>(stems.size()) - 1;
+  const int width = last == 0 ? 1 : decimal_width(last);
+  if (width < 0 || digit_count < width) {
+    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooLow);
+    return std::nullopt;
+  }
+  // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
+  long long number = start;
+  StemLists preview = rebuild_after_list_from(
+      dialog, std::move(stems), list_entries(dialog, IDC_REN_EXTENSIONS), IDC_REN_AFTER,
+      [&](const std::string& stem) { return make_renumbered_stem(stem, number++, digit_count); });
+  dialog.set_text(IDC_REN_MESSAGE, "");
+  return preview;
+}
+
 // A change that leaves either field empty keeps the last preview and the state of "Rinomina".
 void recompute(Dialog& dialog, const Folder& folder) {
   if (field_text(dialog, IDC_REN_START).empty() ||
@@ -79,14 +111,15 @@ void recompute(Dialog& dialog, const Folder& folder) {
     return;
   }
   // A refused digit count has left the after list empty and its message in the message line.
-  if (compute_renumbered_names(dialog) == 0) {
+  const std::optional<StemLists> preview = renumber_preview(dialog);
+  if (!preview) {
     dialog.enable(IDC_REN_RENAME, false);
     return;
   }
   // An after list left empty (a negative start number) is refused by the check as well; only a
   // clash is reported as one, since a path that is too long has had its own message box.
-  const NameProblem problem = check_new_names(dialog, folder, IDC_REN_BEFORE, IDC_REN_AFTER,
-                                              IDC_REN_CHECK_LIST, IDC_REN_EXTENSIONS);
+  const NameProblem problem = check_new_stems(dialog, folder, IDC_REN_CHECK_LIST, preview->before,
+                                              preview->extensions, preview->after);
   dialog.set_text(IDC_REN_MESSAGE, problem == NameProblem::kClash ? texts::kRenumberClash : "");
   dialog.enable(IDC_REN_RENAME, problem == NameProblem::kNone);
 }
@@ -122,35 +155,7 @@ std::string make_renumbered_stem(std::string_view stem, long long number, int di
 }
 
 int compute_renumbered_names(Dialog& dialog) {
-  const int count = dialog.list_count(IDC_REN_BEFORE);
-  dialog.list_reset(IDC_REN_AFTER);
-  if (count == 0) {
-    return 1;
-  }
-  const int start = decimal_value(field_text(dialog, IDC_REN_START));
-  const int digit_count = decimal_value(field_text(dialog, IDC_REN_DIGIT_COUNT));
-  if (start < 0) {
-    return 1;  // only pasted text gets here; the after list stays empty
-  }
-  if (digit_count > kMaxDigitCount) {
-    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooHigh);
-    return 0;
-  }
-  // The test is on the last number given out. A number beyond seven digits cannot be written in
-  // any accepted digit count.
-  const long long last = static_cast<long long>(start) + count - 1;
-  const int width = last == 0 ? 1 : decimal_width(last);
-  if (width < 0 || digit_count < width) {
-    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooLow);
-    return 0;
-  }
-  // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
-  long long number = start;
-  rebuild_after_list(
-      dialog, IDC_REN_BEFORE, IDC_REN_EXTENSIONS, IDC_REN_AFTER,
-      [&](const std::string& stem) { return make_renumbered_stem(stem, number++, digit_count); });
-  dialog.set_text(IDC_REN_MESSAGE, "");
-  return 1;
+  return renumber_preview(dialog) ? 1 : 0;
 }
 
 void renumber_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

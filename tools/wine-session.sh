@@ -1,7 +1,9 @@
 # Shared by tools/run-e2e and tools/demo (sourced, not run): a private X server and a private Wine
 # prefix, both cleaned up when the calling script exits, however it exits.
-#   start_wine_session PREFIX_DIR   starts Xvfb, exports DISPLAY and the Wine settings, and makes
-#                                   the prefix the first time (quietly)
+#   start_wine_session PREFIX_DIR [WIDTHxHEIGHT]
+#                                   starts Xvfb (a screen of 1024x768 unless given), exports
+#                                   DISPLAY and the Wine settings, and makes the prefix the first
+#                                   time (quietly)
 #   prepare_wine_prefix PREFIX_DIR  exports the Wine settings and makes the prefix the first time
 #                                   (quietly); tools/run-veltrano uses it alone, on the real display
 #   windows_path UNIX_PATH          prints the path as Wine's drive Z: spells it
@@ -44,7 +46,7 @@ start_wine_session() {
 
   # Xvfb picks a free display number itself and writes it to fd 3.
   wine_session_display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$wine_session_display_file" \
+  Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$wine_session_display_file" \
     </dev/null >/dev/null 2>&1 &
   wine_session_xvfb_pid=$!
   local waited=0

@@ -8,15 +8,28 @@
 namespace veltrano {
 
 HWND Win32Dialog::control(ControlId id) const {
+  for (const auto& [known_id, window] : controls_) {
+    if (known_id == id) {
+      return window;
+    }
+  }
   HWND window = GetDlgItem(window_, id);
   if (window == nullptr) {
     trace_failure("GetDlgItem");
+    return nullptr;
   }
+  controls_.emplace_back(id, window);
   return window;
 }
 
 LRESULT Win32Dialog::send(ControlId id, UINT message, WPARAM wparam, LPARAM lparam) const {
-  return SendDlgItemMessageA(window_, id, message, wparam, lparam);
+  HWND window = control(id);
+  return window != nullptr ? SendMessageA(window, message, wparam, lparam) : 0;
+}
+
+const char* Win32Dialog::zero_terminated(std::string_view text) {
+  scratch_.assign(text);
+  return scratch_.c_str();
 }
 
 void Win32Dialog::list_reset(ControlId list) {
@@ -50,17 +63,16 @@ std::string Win32Dialog::list_text(ControlId list, int index) const {
 }
 
 void Win32Dialog::list_add(ControlId list, std::string_view text) {
-  const std::string entry(text);
-  const LRESULT index = send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  const LRESULT index =
+      send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zero_terminated(text)));
   if (index == LB_ERR || index == LB_ERRSPACE) {
     trace_failure("LB_ADDSTRING");
   }
 }
 
 bool Win32Dialog::list_insert(ControlId list, int index, std::string_view text) {
-  const std::string entry(text);
   const LRESULT inserted = send(list, LB_INSERTSTRING, static_cast<WPARAM>(index),
-                                reinterpret_cast<LPARAM>(entry.c_str()));
+                                reinterpret_cast<LPARAM>(zero_terminated(text)));
   return inserted != LB_ERR && inserted != LB_ERRSPACE;
 }
 
@@ -70,9 +82,22 @@ void Win32Dialog::list_freeze(ControlId list, bool frozen) {
     return;
   }
   SendMessageA(window, WM_SETREDRAW, frozen ? FALSE : TRUE, 0);
-  if (!frozen && !RedrawWindow(window, nullptr, nullptr,
-                               RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN)) {
+  // A hidden list (the extension and check lists) has nothing to repaint.
+  if (!frozen && IsWindowVisible(window) &&
+      !RedrawWindow(window, nullptr, nullptr,
+                    RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN)) {
     trace_failure("RedrawWindow");
+  }
+}
+
+void Win32Dialog::list_reserve(ControlId list, std::size_t count) {
+  // The byte count is a hint for the strings; Windows takes it, Wine ignores it.
+  constexpr std::size_t kTypicalEntryBytes = 32;
+  const std::size_t entries =
+      count > INT_MAX / kTypicalEntryBytes ? INT_MAX / kTypicalEntryBytes : count;
+  if (send(list, LB_INITSTORAGE, static_cast<WPARAM>(entries),
+           static_cast<LPARAM>(entries * kTypicalEntryBytes)) == LB_ERRSPACE) {
+    trace_failure("LB_INITSTORAGE");  // the entries are still added one by one
   }
 }
 
@@ -82,19 +107,16 @@ std::string Win32Dialog::text(ControlId control_id, std::size_t byte_limit) cons
   }
   const int limit = byte_limit > INT_MAX ? INT_MAX : static_cast<int>(byte_limit);
   std::string text(static_cast<std::size_t>(limit), '\0');
-  SetLastError(ERROR_SUCCESS);
-  const UINT copied = GetDlgItemTextA(window_, control_id, text.data(), limit);
-  if (copied == 0 && GetLastError() != ERROR_SUCCESS) {
-    trace_failure("GetDlgItemTextA");
-  }
-  text.resize(copied);
+  // WM_GETTEXT answers with the count of bytes copied, never more than `limit - 1`.
+  const LRESULT copied = send(control_id, WM_GETTEXT, static_cast<WPARAM>(limit),
+                              reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied > 0 && copied < limit ? static_cast<std::size_t>(copied) : 0);
   return text;
 }
 
 void Win32Dialog::set_text(ControlId control_id, std::string_view text) {
-  const std::string value(text);
-  if (!SetDlgItemTextA(window_, control_id, value.c_str())) {
-    trace_failure("SetDlgItemTextA");
+  if (send(control_id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(zero_terminated(text))) == 0) {
+    trace_failure("WM_SETTEXT");
   }
 }
 
@@ -121,11 +143,22 @@ void Win32Dialog::focus(ControlId control_id) {
 }
 
 void Win32Dialog::message_box(std::string_view text, std::string_view caption) {
-  const std::string message(text);
   const std::string title(caption);
-  if (MessageBoxA(window_, message.c_str(), title.c_str(), MB_OK) == 0) {
+  if (MessageBoxA(window_, zero_terminated(text), title.c_str(), MB_OK) == 0) {
     trace_failure("MessageBoxA");
   }
+}
+
+void Win32Dialog::show_wait_cursor(bool busy) {
+  // No message is handled while the dialog is busy, so the cursor set here stays until it is set
+  // back to the dialog's own, the cursor of its window class.
+  HCURSOR cursor = busy ? LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))
+                        : reinterpret_cast<HCURSOR>(GetClassLongPtrA(window_, GCLP_HCURSOR));
+  if (cursor == nullptr) {
+    trace_failure(busy ? "LoadCursorA" : "GetClassLongPtrA");
+    return;
+  }
+  SetCursor(cursor);
 }
 
 void Win32Dialog::end(int result) {

@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "engine/dialog.h"
 
 namespace veltrano {
@@ -17,6 +21,7 @@ class Win32Dialog final : public Dialog {
   void list_add(ControlId list, std::string_view text) override;
   bool list_insert(ControlId list, int index, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
+  void list_reserve(ControlId list, std::size_t count) override;
 
   std::string text(ControlId control, std::size_t byte_limit) const override;
   void set_text(ControlId control, std::string_view text) override;
@@ -26,15 +31,24 @@ class Win32Dialog final : public Dialog {
   void focus(ControlId control) override;
 
   void message_box(std::string_view text, std::string_view caption) override;
+  void show_wait_cursor(bool busy) override;
   void end(int result) override;
   void post_quit(int code) override;
 
  private:
-  // The control's window; null (with a debug trace) when the dialog has no such control.
+  // The control's window; null (with a debug trace) when the dialog has no such control. Each
+  // control is looked up once: under Wine every lookup asks the Wine server, which would cost more
+  // than the message itself when a list is read or filled entry by entry.
   HWND control(ControlId id) const;
+  // Sends a message to a control through its kept window; 0 when there is no such control.
   LRESULT send(ControlId id, UINT message, WPARAM wparam, LPARAM lparam) const;
 
+  // `text` with a terminating zero, in a buffer reused from call to call.
+  const char* zero_terminated(std::string_view text);
+
   HWND window_;
+  mutable std::vector<std::pair<ControlId, HWND>> controls_;
+  std::string scratch_;
 };
 
 }  // namespace veltrano

@@ -110,12 +110,16 @@ struct OpenDialog {
     return expected;
   }
 
-  // Presses "Rinomina" and checks that the folder was renamed by the preview shown before.
+  // Presses "Rinomina" and checks that the folder was renamed by the preview shown before, under
+  // the wait cursor, which is gone again after.
   void expect_rinomina_renames_by_preview() {
     const Contents expected = renamed_by_preview();
+    ASSERT_EQ(dialog.wait_cursors_shown(), 0);
     ASSERT_TRUE(dialog.press(ids.rename));
     EXPECT_EQ(dialog.end_result(), 0);
     EXPECT_EQ(folder.contents(), expected);
+    EXPECT_EQ(dialog.wait_cursors_shown(), 1);
+    EXPECT_FALSE(dialog.wait_cursor_on());
   }
 
   // The one message box the check showed for a path that is too long.

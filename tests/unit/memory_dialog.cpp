@@ -86,6 +86,11 @@ bool MemoryDialog::list_insert(ControlId list, int index, std::string_view text)
   return true;
 }
 
+void MemoryDialog::list_reserve(ControlId list, std::size_t count) {
+  auto& entries = lists_[list];
+  entries.reserve(entries.size() + count);
+}
+
 void MemoryDialog::list_freeze(ControlId list, bool frozen) {
   freeze_depth_[list] += frozen ? 1 : -1;
 }
@@ -118,6 +123,11 @@ void MemoryDialog::focus(ControlId control) {
 
 void MemoryDialog::message_box(std::string_view text, std::string_view caption) {
   message_boxes_.push_back({std::string(text), std::string(caption)});
+}
+
+void MemoryDialog::show_wait_cursor(bool busy) {
+  wait_cursors_shown_ += busy ? 1 : 0;
+  wait_cursor_on_ = busy;
 }
 
 void MemoryDialog::end(int result) {

@@ -43,6 +43,9 @@ class MemoryDialog final : public Dialog {
   std::optional<int> quit_code() const { return quit_code_; }
   const std::vector<MessageBox>& message_boxes() const { return message_boxes_; }
   bool all_lists_redrawn() const;
+  // How many times the wait cursor was shown, and whether it is shown now.
+  int wait_cursors_shown() const { return wait_cursors_shown_; }
+  bool wait_cursor_on() const { return wait_cursor_on_; }
 
   // Dialog.
   void list_reset(ControlId list) override;
@@ -51,12 +54,14 @@ class MemoryDialog final : public Dialog {
   void list_add(ControlId list, std::string_view text) override;
   bool list_insert(ControlId list, int index, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
+  void list_reserve(ControlId list, std::size_t count) override;
   std::string text(ControlId control, std::size_t byte_limit) const override;
   void set_text(ControlId control, std::string_view text) override;
   void limit_text(ControlId edit, int characters) override;
   void enable(ControlId control, bool enabled) override;
   void focus(ControlId control) override;
   void message_box(std::string_view text, std::string_view caption) override;
+  void show_wait_cursor(bool busy) override;
   void end(int result) override;
   void post_quit(int code) override;
 
@@ -73,6 +78,8 @@ class MemoryDialog final : public Dialog {
   std::optional<int> end_result_;
   std::optional<int> quit_code_;
   std::vector<MessageBox> message_boxes_;
+  int wait_cursors_shown_ = 0;
+  bool wait_cursor_on_ = false;
 };
 
 }  // namespace veltrano::testing

@@ -1,0 +1,30 @@
+#include "engine/list_contents.h"
+
+#include <algorithm>
+
+namespace veltrano {
+
+std::vector<std::string> list_entries(const Dialog& dialog, ControlId list) {
+  const int count = dialog.list_count(list);
+  std::vector<std::string> entries;
+  entries.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  for (int i = 0; i < count; ++i) {
+    entries.push_back(dialog.list_text(list, i));
+  }
+  return entries;
+}
+
+void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
+  FrozenList frozen(dialog, list);
+  dialog.list_reserve(list, entries.size());
+  for (const std::string& entry : entries) {
+    dialog.list_add(list, entry);
+  }
+}
+
+void fill_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
+  dialog.list_reset(list);
+  append_to_list(dialog, list, entries);
+}
+
+}  // namespace veltrano

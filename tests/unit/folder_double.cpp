@@ -75,6 +75,7 @@ FolderDouble::Lookup FolderDouble::lookup(const std::string& name, std::size_t& 
 }
 
 bool FolderDouble::rename_no_replace(const std::string& from, const std::string& to) {
+  renamed_from.push_back(from);
   if (before_rename && !before_rename(from, to)) {
     return false;
   }

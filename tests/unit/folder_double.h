@@ -51,6 +51,8 @@ class FolderDouble final : public Folder {
   std::function<bool(const std::string& from, const std::string& to)> before_rename;
   // Called after every rename that succeeded.
   std::function<void(const std::string& from, const std::string& to)> after_rename;
+  // The name that every rename asked for started from, in order.
+  std::vector<std::string> renamed_from;
 
   std::optional<std::string> current_directory() const override { return directory_; }
   bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const override;

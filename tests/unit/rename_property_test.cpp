@@ -155,7 +155,12 @@ class Trial {
     }
     std::vector<Entry> expected = before;
     const Fault fault = inject_fault(preview, expected);
+    folder_.renamed_from.clear();
     ASSERT_TRUE(dialog.press(operation.rename));
+    for (const std::string& from : folder_.renamed_from) {
+      const auto listed = preview.find(from);
+      EXPECT_TRUE(listed == preview.end() || listed->second != from) << "touched: " << from;
+    }
     folder_.before_rename = nullptr;
     folder_.after_rename = nullptr;
     check_folder(expected, preview, fault, !operation.fields.empty());

@@ -83,35 +83,16 @@ const Operation kOperations[] = {
 // Stems and extensions that collide in every way the platforms know: letter case, accented
 // capitals, blanks against underscores, digits at varying places, device names, letters the code
 // page lacks, separators, long names, trailing dots and blanks, excluded extensions.
-const Texts kStems = {"foto",
-                      "Foto",
-                      "FOTO",
-                      "foto1",
-                      "Foto2",
-                      "img 01",
-                      "img_01",
-                      "a b",
-                      "a_b",
-                      "01 Alba",
-                      "02 Alba",
-                      "x\xE0",
-                      "X\xC0",
-                      "citt\xE0",
-                      "CITT\xC0",
-                      "con",
-                      "Nul",
-                      "com1",
-                      "",
-                      "\x01\xF3"
-                      "d\x01",
-                      "L\xF3"
-                      "dz",
-                      "notes",
-                      "a.b",
-                      "12",
-                      "1",
-                      std::string(235, 'n'),
-                      "back\\slash"};
+// (\363 is o acute: an octal escape ends where a hex escape would run on into the "d".)
+const Texts kStems = {"foto",    "Foto",          "FOTO",
+                      "foto1",   "Foto2",         "img 01",
+                      "img_01",  "a b",           "a_b",
+                      "01 Alba", "02 Alba",       "x\xE0",
+                      "X\xC0",   "citt\xE0",      "CITT\xC0",
+                      "con",     "Nul",           "com1",
+                      "",        "\x01\363d\x01", "L\363dz",
+                      "notes",   "a.b",           "12",
+                      "1",       "back\\slash",   "long name " + std::string(225, 'n')};
 const Texts kExtensions = {".jpg", ".JPG", ".txt", ".mp3", ".", ".jpg ", ".exe", ".Zip", ".gz", ""};
 
 enum class Fault { kNone, kRefusedRename, kTargetAppears, kFileVanishes, kBetweenCaseSteps };

@@ -11,7 +11,7 @@ MAKEFLAGS += --no-print-directory
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
 
-.PHONY: all deps native sanitized win win-clang test run demo dist bench format clean
+.PHONY: all deps native sanitized win win-clang test soak run demo dist bench format clean
 
 all: native win
 
@@ -49,6 +49,12 @@ test: native sanitized win win-clang
 	  echo "sanitized: $$(grep 'tests passed' <<<"$$log")"; else echo "$$log"; status=1; fi; \
 	ctest --test-dir $(NATIVE) -E end_to_end --output-on-failure -j $(JOBS) || status=1; \
 	exit $$status
+
+# The rename property test over many random folders; it prints its first seed, and
+# VELTRANO_SEED=<seed> VELTRANO_TRIALS=<n> make soak replays a run.
+soak: native
+	@VELTRANO_TRIALS=$${VELTRANO_TRIALS:-200000} VELTRANO_SEED=$${VELTRANO_SEED:-$$(date +%s)} \
+	  $(NATIVE)/tests/unit/unit_tests --gtest_filter='RenameProperty.*'
 
 run: win
 	@tools/run-veltrano $(WIN)/veltrano.exe $(DIR)

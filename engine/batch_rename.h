@@ -12,36 +12,36 @@ namespace veltrano {
 // A path, its terminating zero included, must fit in this many bytes.
 inline constexpr int kPathLimit = 260;
 
-// Renames every file i from before stem i + extension i to after stem i + extension i, for every
-// entry of the after list, after clearing its read-only attribute. Never replaces a file; a
-// failed rename leaves that file as it was and the others are still renamed. Returns 0.
+// Renames every file i whose name changes from before stem i + extension i to after stem i +
+// extension i, for every entry of the after list, with its attributes as they are; files whose
+// name stays are not touched. Works from one listing of the folder: a file is renamed only when
+// that listing holds its exact name and no other entry holds the new name, letter case aside;
+// names that the path rules would read as another name are neither renamed nor given. Never
+// replaces a file; a failed rename leaves that file as it was and the others are still renamed.
+// Returns 0.
 int rename_all(Dialog& dialog, Folder& folder, ControlId before_list, ControlId extension_list,
                ControlId after_list);
-
-// Gives one file a new name in the current directory, never replacing another file. A change of
-// letter case only goes through a temporary name, so that it happens on file systems that treat
-// such names as one; if the last step fails the file gets its old name back. True on success.
-bool rename_file(Folder& folder, const std::string& old_name, const std::string& new_name);
 
 // What is wrong with a set of new stems, if anything.
 enum class NameProblem { kNone, kPathTooLong, kClash, kNothingToApply };
 
 // `directory_length` is the length of the current directory's path. New stem i clashes when it
-// equals (byte for byte) the present stem of another file j != i.
+// equals (byte for byte) the present stem of another file j != i, or when the new names collide
+// (new_names_collide) with each other, with the listed files or with `other_names`, the names of
+// the folder's entries that are not listed.
 NameProblem find_name_problem(std::size_t directory_length,
                               const std::vector<std::string>& before_stems,
                               const std::vector<std::string>& extensions,
-                              const std::vector<std::string>& after_stems);
+                              const std::vector<std::string>& after_stems,
+                              const std::vector<std::string>& other_names = {});
 
-// 1 when the after list may be applied, 0 when not. Shows the path-length message box itself; a
-// clash, or an after list that does not hold one stem per file, is only returned.
-int check_new_names(Dialog& dialog, const Folder& folder, ControlId before_list,
-                    ControlId after_list, ControlId check_list, ControlId extension_list);
-
-// The same check on the present and new stems that the caller already holds, so that a preview
-// just built is not read back from its lists.
-int check_new_stems(Dialog& dialog, const Folder& folder, ControlId check_list,
-                    ControlId extension_list, const std::vector<std::string>& before_stems,
-                    const std::vector<std::string>& after_stems);
+// The check on the present stems, extensions and new stems that the caller holds (a preview just
+// built), and on the check list, which holds the names of the entries that the dialog does not
+// list (list_folder's `other_list`). Shows the path-length message box itself; a clash, or new
+// stems that are not one per file, is only returned.
+NameProblem check_new_names(Dialog& dialog, const Folder& folder, ControlId check_list,
+                            const std::vector<std::string>& before_stems,
+                            const std::vector<std::string>& extensions,
+                            const std::vector<std::string>& after_stems);
 
 }  // namespace veltrano

@@ -3,6 +3,9 @@
 namespace veltrano {
 
 int is_forbidden_char(int character) {
+  if (character >= 0x01 && character <= 0x1F) {
+    return 1;  // no Windows file name holds a control byte
+  }
   switch (character) {
     case '\\':
     case ':':

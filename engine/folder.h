@@ -1,5 +1,5 @@
 // What the program needs of the file system: the current directory, its entries in the
-// platform's enumeration order, and two changes to a file in it.
+// platform's enumeration order, and a rename in it. Names are relative to the current directory.
 #pragma once
 
 #include <functional>
@@ -21,14 +21,13 @@ class Folder {
   // The current directory's path as the platform spells it; nullopt when it cannot be read.
   virtual std::optional<std::string> current_directory() const = 0;
 
-  // Calls `visit` for every entry of the current directory, in enumeration order. Returns false
-  // when the enumeration cannot be started.
+  // Calls `visit` for every entry of the current directory, in enumeration order. A name that the
+  // ANSI code page cannot hold exactly comes with a question mark for each letter it lacks.
+  // Returns false when the enumeration cannot be started.
   virtual bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const = 0;
 
-  // Both take names of files in the current directory.
-  // Clears the read-only attribute; false on failure.
-  virtual bool make_writable(const std::string& name) = 0;
-  // Renames, never replacing an existing file; false on failure, the file then keeps its name.
+  // Renames a file of the current directory with its attributes as they are, never replacing an
+  // existing entry; false on failure, the file then keeps its name.
   virtual bool rename_no_replace(const std::string& from, const std::string& to) = 0;
 };
 

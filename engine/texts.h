@@ -5,6 +5,9 @@ namespace veltrano::texts {
 
 inline constexpr const char kTooFewFiles[] = "Troppo pochi files da rinominare";
 inline constexpr const char kTooFewFilesCaption[] = "ATTENZIONE!";
+inline constexpr const char kSystemFolder[] =
+    "Veltrano non pu\xF2 lavorare nella cartella di Windows\no in quella di sistema:\n"
+    "avviarlo nella cartella dei file da rinominare";
 inline constexpr const char kPathTooLong[] =
     "Un nome di file\ninclusa la cartella\nsupera il massimo consentito";
 inline constexpr const char kPathTooLongCaption[] = "IMPOSSIBILE RINOMINARE";

@@ -32,7 +32,7 @@ StemLists rebuild_add_text_preview(Dialog& dialog, const AddTextDialog& add,
                                    const std::string& added) {
   const OperationControls& frame = add.controls.frame;
   // New stems are held whole, however long: the name check refuses any that is too long.
-  return rebuild_after_list(dialog, frame.before_list(), frame.after_list(),
+  return rebuild_after_list(dialog, frame.before_list(), frame.extension_list(), frame.after_list(),
                             [&added, side = add.side](const std::string& stem) {
                               return side == Side::kStart ? added + stem : stem + added;
                             });
@@ -56,7 +56,7 @@ void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& 
     return;
   }
   const StemLists preview = rebuild_add_text_preview(dialog, add, added);
-  if (!check_preview(dialog, folder, add.controls, preview)) {
+  if (check_preview(dialog, folder, add.controls, preview) != NameProblem::kNone) {
     // The refused names are not shown; the message line keeps what it showed.
     dialog.list_reset(add.controls.frame.after_list());
   }

@@ -43,7 +43,7 @@ std::optional<StemLists> rebuild_delete_first_chars_preview(Dialog& dialog) {
     return std::nullopt;
   }
   StemLists preview = rebuild_after_list_from(
-      dialog, std::move(stems), frame.after_list(),
+      dialog, std::move(stems), list_entries(dialog, frame.extension_list()), frame.after_list(),
       [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
   dialog.set_text(kControls.message_line, "");
   return preview;
@@ -58,9 +58,12 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
   if (!preview) {
     return;
   }
-  if (!check_preview(dialog, folder, kControls, *preview)) {
-    // Any refusal of the check, the path length included, is shown as a clash; the preview stays.
-    dialog.set_text(kControls.message_line, texts::kDeleteClash);
+  // A refused preview stays shown; only a clash is reported as one, since a path that is too
+  // long has had its own message box.
+  const NameProblem problem = check_preview(dialog, folder, kControls, *preview);
+  if (problem != NameProblem::kNone) {
+    dialog.set_text(kControls.message_line,
+                    problem == NameProblem::kClash ? texts::kDeleteClash : "");
   }
 }
 

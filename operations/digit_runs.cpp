@@ -30,16 +30,20 @@ int last_digit_position(std::string_view stem) {
 
 NumberedFiles gather_numbered_files(const Folder& folder) {
   NumberedFiles files;
-  for_each_listable_file(folder, [&](const StemAndExtension& file) {
-    const int first = first_digit_position(file.stem);
-    if (first < 0) {
-      return;  // a digit in the extension alone does not count
-    }
-    files.stems.emplace_back(file.stem);
-    files.extensions.emplace_back(file.extension);
-    files.first_positions.push_back(first);
-    files.last_positions.push_back(last_digit_position(file.stem));
-  });
+  for_each_listable_file(
+      folder,
+      [&](const StemAndExtension& file) {
+        const int first = first_digit_position(file.stem);
+        if (first < 0) {  // a digit in the extension alone does not count
+          files.others.push_back(std::string(file.stem) + std::string(file.extension));
+          return;
+        }
+        files.stems.emplace_back(file.stem);
+        files.extensions.emplace_back(file.extension);
+        files.first_positions.push_back(first);
+        files.last_positions.push_back(last_digit_position(file.stem));
+      },
+      [&](std::string_view name) { files.others.emplace_back(name); });
   return files;
 }
 
@@ -56,6 +60,7 @@ int list_numbered_files(Dialog& dialog, const NumberedFiles& files) {
   append_to_list(dialog, IDC_REN_NUMBERED_STEMS, files.stems);
   append_to_list(dialog, IDC_REN_FIRST_POSITIONS, as_text(files.first_positions));
   append_to_list(dialog, IDC_REN_LAST_POSITIONS, as_text(files.last_positions));
+  append_to_list(dialog, IDC_REN_CHECK_LIST, files.others);
   return static_cast<int>(files.stems.size());
 }
 

@@ -31,8 +31,8 @@ bool fields_allowed(const Fields& fields) {
 
 StemLists rebuild_find_replace_preview(Dialog& dialog, const Fields& fields) {
   // New stems are held whole, however long: the name check refuses any that is too long.
-  return rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.after_list(),
-                            [&fields](const std::string& stem) {
+  return rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.extension_list(),
+                            kControls.frame.after_list(), [&fields](const std::string& stem) {
                               return replace_all(stem, fields.find, fields.replacement);
                             });
 }

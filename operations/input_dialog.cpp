@@ -6,7 +6,8 @@
 namespace veltrano {
 
 void open_input_dialog(Dialog& dialog, const Folder& folder, const InputDialogControls& controls) {
-  list_folder(dialog, folder, controls.frame.before_list(), controls.frame.extension_list());
+  list_folder(dialog, folder, controls.frame.before_list(), controls.frame.extension_list(),
+              controls.check_list);
   dialog.focus(controls.frame.input());
   dialog.enable(controls.frame.rename_button(), false);
 }
@@ -21,16 +22,15 @@ void clear_preview(Dialog& dialog, const InputDialogControls& controls) {
   dialog.enable(controls.frame.rename_button(), false);
 }
 
-bool check_preview(Dialog& dialog, const Folder& folder, const InputDialogControls& controls,
-                   const StemLists& preview) {
-  const bool passed =
-      check_new_stems(dialog, folder, controls.check_list, controls.frame.extension_list(),
-                      preview.before, preview.after) == 1;
-  if (passed) {
+NameProblem check_preview(Dialog& dialog, const Folder& folder, const InputDialogControls& controls,
+                          const StemLists& preview) {
+  const NameProblem problem = check_new_names(dialog, folder, controls.check_list, preview.before,
+                                              preview.extensions, preview.after);
+  if (problem == NameProblem::kNone) {
     dialog.set_text(controls.message_line, "");
   }
-  dialog.enable(controls.frame.rename_button(), passed);
-  return passed;
+  dialog.enable(controls.frame.rename_button(), problem == NameProblem::kNone);
+  return problem;
 }
 
 bool handle_closing_command(Dialog& dialog, Folder& folder, const InputDialogControls& controls,

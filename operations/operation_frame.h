@@ -10,6 +10,7 @@
 #include "engine/dialog_proc.h"
 #include "engine/folder.h"
 #include "engine/list_contents.h"
+#include "engine/windows_names.h"
 #include "resources/resource_ids.h"
 
 namespace veltrano {
@@ -28,32 +29,40 @@ struct OperationControls {
 // Rewrites a stem in place.
 using StemTransform = void (*)(std::string& stem);
 
-// The present stems that one rebuild of the after list read, and the new stems it put there, kept
-// in hand so that the name check need not read either list back.
+// The present stems and extensions that one rebuild of the after list read, and the new stems it
+// put there, kept in hand so that the name check need not read any list back.
 struct StemLists {
   std::vector<std::string> before;
+  std::vector<std::string> extensions;
   std::vector<std::string> after;
 };
 
-// Fills the after list anew: entry i is `make_new_stem` applied to present stem i, called in order.
+// Fills the after list anew: entry i is `make_new_stem` applied to present stem i (called in
+// order, for every entry), or the present stem itself when the file's name is not exact: such a
+// file is never renamed, and the preview says so.
 template <typename MakeNewStem>
 StemLists rebuild_after_list_from(Dialog& dialog, std::vector<std::string> before_stems,
-                                  ControlId after_list, MakeNewStem&& make_new_stem) {
-  StemLists stems{std::move(before_stems), {}};
+                                  std::vector<std::string> extensions, ControlId after_list,
+                                  MakeNewStem&& make_new_stem) {
+  StemLists stems{std::move(before_stems), std::move(extensions), {}};
   stems.after.reserve(stems.before.size());
-  for (const std::string& stem : stems.before) {
-    stems.after.push_back(make_new_stem(stem));
+  for (std::size_t i = 0; i < stems.before.size(); ++i) {
+    const std::string& stem = stems.before[i];
+    std::string new_stem = make_new_stem(stem);
+    const bool exact = i < stems.extensions.size() && is_exact_name(stem + stems.extensions[i]);
+    stems.after.push_back(exact ? std::move(new_stem) : stem);
   }
   fill_list(dialog, after_list, stems.after);
   return stems;
 }
 
-// Rebuilds the after list whole from the before list: entry i is `make_new_stem` applied to
-// before-list entry i.
+// Rebuilds the after list whole from the before and extension lists: entry i is `make_new_stem`
+// applied to before-list entry i, as above.
 template <typename MakeNewStem>
-StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId after_list,
-                             MakeNewStem&& make_new_stem) {
-  return rebuild_after_list_from(dialog, list_entries(dialog, before_list), after_list,
+StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId extension_list,
+                             ControlId after_list, MakeNewStem&& make_new_stem) {
+  return rebuild_after_list_from(dialog, list_entries(dialog, before_list),
+                                 list_entries(dialog, extension_list), after_list,
                                  std::forward<MakeNewStem>(make_new_stem));
 }
 

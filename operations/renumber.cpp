@@ -83,17 +83,16 @@ std::optional<StemLists> renumber_preview(Dialog& dialog) {
   const int start = decimal_value(field_text(dialog, IDC_REN_START));
   const int digit_count = decimal_value(field_text(dialog, IDC_REN_DIGIT_COUNT));
   if (start < 0) {
-    return StemLists{std::move(stems),
-                     {}};  // only pasted text gets here; the after list stays empty
+    return StemLists{std::move(stems), {}, {}};  // only pasted text gets here; no new stems
   }
   if (digit_count > kMaxDigitCount) {
     dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooHigh);
     return std::nullopt;
   }
-  // The test is on one past the last number given out. A number beyond seven digits cannot be
-  // written in any accepted digit count.
-  const int width =
-      decimal_width(static_cast<long long>(start) + static_cast<long long>(stems.size()));
+  // The test is on the last number given out. A number beyond seven digits cannot be written in
+  // any accepted digit count.
+  const long long last = static_cast<long long>(start) + static_cast<long long>(stems.size()) - 1;
+  const int width = last == 0 ? 1 : decimal_width(last);
   if (width < 0 || digit_count < width) {
     dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooLow);
     return std::nullopt;
@@ -101,7 +100,7 @@ std::optional<StemLists> renumber_preview(Dialog& dialog) {
   // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
   long long number = start;
   StemLists preview = rebuild_after_list_from(
-      dialog, std::move(stems), IDC_REN_AFTER,
+      dialog, std::move(stems), list_entries(dialog, IDC_REN_EXTENSIONS), IDC_REN_AFTER,
       [&](const std::string& stem) { return make_renumbered_stem(stem, number++, digit_count); });
   dialog.set_text(IDC_REN_MESSAGE, "");
   return preview;
@@ -119,11 +118,12 @@ void recompute(Dialog& dialog, const Folder& folder) {
     dialog.enable(IDC_REN_RENAME, false);
     return;
   }
-  // An after list left empty (a negative start number) is refused by the check as well.
-  const bool accepted = check_new_stems(dialog, folder, IDC_REN_CHECK_LIST, IDC_REN_EXTENSIONS,
-                                        preview->before, preview->after) == 1;
-  dialog.set_text(IDC_REN_MESSAGE, accepted ? "" : texts::kRenumberClash);
-  dialog.enable(IDC_REN_RENAME, accepted);
+  // An after list left empty (a negative start number) is refused by the check as well; only a
+  // clash is reported as one, since a path that is too long has had its own message box.
+  const NameProblem problem = check_new_names(dialog, folder, IDC_REN_CHECK_LIST, preview->before,
+                                              preview->extensions, preview->after);
+  dialog.set_text(IDC_REN_MESSAGE, problem == NameProblem::kClash ? texts::kRenumberClash : "");
+  dialog.enable(IDC_REN_RENAME, problem == NameProblem::kNone);
 }
 
 }  // namespace

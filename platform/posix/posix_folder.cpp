@@ -71,14 +71,6 @@ bool PosixFolder::for_each_entry(const std::function<void(const FolderEntry&)>& 
   return true;
 }
 
-bool PosixFolder::make_writable(const std::string& name) {
-  struct stat status {};
-  if (stat(name.c_str(), &status) != 0) {
-    return false;
-  }
-  return chmod(name.c_str(), status.st_mode | S_IWUSR) == 0;
-}
-
 bool PosixFolder::rename_no_replace(const std::string& from, const std::string& to) {
   return rename_without_replacing(from.c_str(), to.c_str());
 }

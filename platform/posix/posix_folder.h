@@ -9,7 +9,6 @@ class PosixFolder final : public Folder {
  public:
   std::optional<std::string> current_directory() const override;
   bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const override;
-  bool make_writable(const std::string& name) override;
   bool rename_no_replace(const std::string& from, const std::string& to) override;
 };
 

@@ -1,8 +1,6 @@
 #include "platform/win32/win32_folder.h"
 
 #include <direct.h>
-#include <io.h>
-#include <sys/stat.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -33,6 +31,24 @@ class UniqueFind {
   HANDLE handle_;
 };
 
+// The name in the ANSI code page, with a question mark for every character that the code page
+// cannot hold exactly (no best-fit substitute letter, which could name another file).
+std::string ansi_name(const wchar_t* wide) {
+  // A UTF-8 code page holds every name and takes neither the flag nor a default character.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* substitute = utf8 ? nullptr : "?";
+  const int bytes = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, substitute, nullptr);
+  std::string name(bytes > 0 ? static_cast<std::size_t>(bytes) : 0, '\0');
+  if (bytes <= 0 || WideCharToMultiByte(CP_ACP, flags, wide, -1, name.data(), bytes, substitute,
+                                        nullptr) != bytes) {
+    trace_failure("WideCharToMultiByte");
+    return "?";  // a name that is never renamed
+  }
+  name.pop_back();  // the terminating zero
+  return name;
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Folder::current_directory() const {
@@ -44,48 +60,27 @@ std::optional<std::string> Win32Folder::current_directory() const {
   return std::string(path.get());
 }
 
-std::string Win32Folder::path_of(const std::string& name) const {
-  const std::optional<std::string> directory = current_directory();
-  if (directory) {
-    // The separator goes in even at a drive's root; the platform accepts the doubled one.
-    std::string path = *directory + "\\" + name;
-    if (path.size() < MAX_PATH) {
-      return path;
-    }
-  }
-  // The ANSI functions take no path longer than MAX_PATH, not even with the "\\?\" prefix;
-  // a name relative to the current directory reaches the same file at any length.
-  return name;
-}
-
 bool Win32Folder::for_each_entry(const std::function<void(const FolderEntry&)>& visit) const {
-  const std::string pattern = path_of("*.*");
-  WIN32_FIND_DATAA data{};
-  UniqueFind find(FindFirstFileA(pattern.c_str(), &data));
+  // The wide enumeration, so that a name the code page cannot hold exactly is known as such.
+  WIN32_FIND_DATAW data{};
+  UniqueFind find(FindFirstFileW(L"*.*", &data));
   if (!find) {
-    trace_failure("FindFirstFileA");
+    trace_failure("FindFirstFileW");
     return false;
   }
   do {
-    visit(FolderEntry{data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-  } while (FindNextFileA(find.get(), &data));
+    const std::string name = ansi_name(data.cFileName);
+    visit(FolderEntry{name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileW(find.get(), &data));
   if (GetLastError() != ERROR_NO_MORE_FILES) {
-    trace_failure("FindNextFileA");  // the listing ends early with what it has
-  }
-  return true;
-}
-
-bool Win32Folder::make_writable(const std::string& name) {
-  if (_chmod(path_of(name).c_str(), _S_IWRITE) != 0) {
-    trace_failure("_chmod");
-    return false;
+    trace_failure("FindNextFileW");  // the listing ends early with what it has
   }
   return true;
 }
 
 bool Win32Folder::rename_no_replace(const std::string& from, const std::string& to) {
   // The C runtime's rename fails when the new name is taken: it never replaces a file.
-  if (std::rename(path_of(from).c_str(), path_of(to).c_str()) != 0) {
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
     trace_failure("rename");
     return false;
   }

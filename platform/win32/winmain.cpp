@@ -8,7 +8,10 @@
 
 #include "app/command_line.h"
 #include "app/dispatch.h"
+#include "engine/texts.h"
 #include "platform/win32/dialog_procs.h"
+#include "platform/win32/system_folder.h"
+#include "platform/win32/win32_trace.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -66,6 +69,14 @@ void run_dialog_loop(HINSTANCE instance) {
 int gui_main(HINSTANCE instance, HINSTANCE /*previous*/, const char* /*tail*/, int /*show*/) {
   register_window_class(instance);
   initialise_common_controls();
+  if (veltrano::in_windows_or_system_folder()) {
+    // Nothing there is the user's to rename.
+    if (MessageBoxA(nullptr, veltrano::texts::kSystemFolder, veltrano::texts::kTooFewFilesCaption,
+                    MB_OK) == 0) {
+      veltrano::trace_failure("MessageBoxA");
+    }
+    return 0;
+  }
   run_dialog_loop(instance);
   return 0;
 }

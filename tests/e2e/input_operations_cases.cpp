@@ -259,25 +259,54 @@ E2E_CASE(delete_first_chars_refuses_clashes_and_huge_counts) {
   Program program(target.exe, folder.path());
   DialogWindow dialog = open_input(program, del);
   const Shown too_many{{}, texts::kTooManyToDelete, false};
-  play(
-      dialog, del,
-      {
-          // The two files with the stem Alba clash even when nothing is deleted.
-          {kType, del.input(), "0", {{}, texts::kDeleteClash, false, true}},
-          {kReplace,
-           del.input(),
-           "1",
-           {{{"Rosa", "osa"}, {"1Rosa", "Rosa"}, {"Alba", "lba"}}, texts::kDeleteClash, false}},
-          {kReplace, del.input(), "4", too_many},  // the length of the shortest stem
-          {kReplace, del.input(), "3", {{{"Rosa", "a"}, {"1Rosa", "sa"}, {"Alba", "a"}}, "", true}},
-          // The field takes as many digits as it can show; whatever it holds of 2^32 + 1 is
-          // refused.
-          {kReplace, del.input(), "4294967297", too_many},
-      });
+  play(dialog, del,
+       {
+           // The two files with the stem Alba clash even when nothing is deleted.
+           {kType, del.input(), "0", {{}, texts::kDeleteClash, false, true}},
+           {kReplace,
+            del.input(),
+            "1",
+            {{{"Rosa", "osa"}, {"1Rosa", "Rosa"}, {"Alba", "lba"}}, texts::kDeleteClash, false}},
+           {kReplace, del.input(), "4", too_many},  // the length of the shortest stem
+           {kReplace,
+            del.input(),
+            "2",
+            {{{"Rosa", "sa"}, {"1Rosa", "osa"}, {"Alba", "ba"}}, "", true}},
+           // Rosa.txt and Alba.txt would both become a.txt.
+           {kReplace,
+            del.input(),
+            "3",
+            {{{"Rosa", "a"}, {"1Rosa", "sa"}, {"Alba", "a"}}, texts::kDeleteClash, false}},
+           // The field takes as many digits as it can show; whatever it holds of 2^32 + 1 is
+           // refused.
+           {kReplace, del.input(), "4294967297", too_many},
+       });
   const std::string count = dialog.text(del.input());
   check(count.size() >= 2 && std::string("4294967297").starts_with(count),
         "count field holds " + quoted(count));
   dialog.close_box();
+  dialog.wait_closed();
+  quit(program);
+  check_equal(folder.contents(), contents, "files");
+}
+
+// Names that Windows would refuse or read as another file's are refused as a clash is.
+E2E_CASE(find_replace_refuses_names_windows_would_not_give) {
+  const OperationDialog& fr = kFindReplace;
+  TestFolder folder;
+  folder.add_files({"foto1.jpg", "Foto2.jpg", "nota.txt"});
+  const auto contents = folder.contents();
+  Program program(target.exe, folder.path());
+  DialogWindow dialog = open_input(program, fr, texts::kFindEmpty);
+  play(dialog, fr,
+       {
+           {kType, fr.input(), "foto1", {{{"foto1", ""}}, "", true}},
+           // Foto2.jpg holds that name, letter case aside.
+           {kType, IDC_FR_REPLACEMENT, "foto2", {{{"foto1", "foto2"}}, "", false}},
+           {kReplace, IDC_FR_REPLACEMENT, "con", {{{"foto1", "con"}}, "", false}},  // a device
+           {kType, IDC_FR_REPLACEMENT, "t", {{{"foto1", "cont"}}, "", true}},
+       });
+  close_dialog(dialog, Closing::kButton, fr.cancel());
   dialog.wait_closed();
   quit(program);
   check_equal(folder.contents(), contents, "files");

@@ -7,10 +7,11 @@
 namespace veltrano {
 namespace {
 
-TEST(IsForbiddenChar, RefusesExactlyTheNineCharacters) {
+TEST(IsForbiddenChar, RefusesExactlyTheNineCharactersAndTheControlBytes) {
   const std::string forbidden = "\\:/\"?*<>|";
   for (int c = -128; c < 128; ++c) {
-    const bool expected = c > 0 && forbidden.find(static_cast<char>(c)) != std::string::npos;
+    const bool expected = (c >= 0x01 && c <= 0x1F) ||
+                          (c > 0 && forbidden.find(static_cast<char>(c)) != std::string::npos);
     EXPECT_EQ(is_forbidden_char(c), expected ? 1 : 0) << c;
   }
 }
@@ -26,6 +27,8 @@ TEST(HasNoForbiddenChars, TestsEveryCharacterOfTheText) {
       {"Perch\xE9", 1},
       {"\xE0\xE8\xEC\xF2\xF9\x80\xFF", 1},
       {"100% ; - ' () [] {}", 1},
+      {"a\tb", 0},
+      {"fine\x1F", 0},
       {"ore 12:30", 0},
       {"*", 0},
       {"fine?", 0},

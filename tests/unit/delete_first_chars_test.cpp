@@ -74,15 +74,14 @@ TEST(DeleteFirstCharsDialog, ClashesAndStemsTooShort) {
   }
 }
 
-TEST(DeleteFirstCharsDialog, PathLongerThan260BytesIsShownAsAClash) {
+TEST(DeleteFirstCharsDialog, PathLongerThan260BytesIsReportedByItsBoxAloneAndRefused) {
   // A present name one character longer than a path of 260 bytes can hold.
   TempFolder probe;
   const std::size_t directory = probe.path().string().size();
   const std::string stem(260 - directory - 1 - 4 - 1 + 1, 's');
   DeleteDialog d({"bc.txt", stem + ".txt"});
   ASSERT_EQ(d.longest_stem() + 1, stem.size());
-  d.run({{kCount, "0", Preview{{"bc.txt", "bc"}, {stem + ".txt", stem}}, texts::kDeleteClash, false,
-          1},
+  d.run({{kCount, "0", Preview{{"bc.txt", "bc"}, {stem + ".txt", stem}}, "", false, 1},
          {kCount, "1", Preview{{"bc.txt", "c"}, {stem + ".txt", stem.substr(1)}}, "", true, 1}});
   d.expect_one_path_box();
 }

@@ -142,7 +142,7 @@ TEST(RenumberDialog, OpensWaitingForAStartNumberThenRenumbersInListOrder) {
   d.expect_rinomina_renames_by_preview();
 }
 
-TEST(RenumberDialog, DigitCountMustHoldStartPlusTheCountOfFiles) {
+TEST(RenumberDialog, DigitCountMustHoldTheLastNumberGivenOut) {
   const char* const too_low = texts::kDigitCountTooLow;
   const char* const too_high = texts::kDigitCountTooHigh;
   const struct {
@@ -151,22 +151,22 @@ TEST(RenumberDialog, DigitCountMustHoldStartPlusTheCountOfFiles) {
     const char* digit_count;
     const char* refusal;  // nullptr: the preview is shown and "Rinomina" enabled
   } cases[] = {
-      {9, "1", "1", too_low},  // 1 + 9 = 10 needs two digits
-      {9, "1", "2", nullptr},    {9, "0", "2", nullptr},
+      {9, "1", "1", nullptr},  // 1 to 9
+      {9, "2", "1", too_low},    {9, "0", "1", nullptr},
       {9, "1", "0", too_low},    {9, "1", "8", too_high},
       {9, "1", "9", too_high},   {9, "1", "7", nullptr},
-      {9, "9990", "4", nullptr},  // 9,999
-      {9, "9991", "4", too_low},  // 10,000, although 9,999 is the last number given out
-      {9, "9991", "5", nullptr}, {2, "7", "1", nullptr},
-      {2, "8", "1", too_low},  // 10, although 8 and 9 fit
-      {2, "8", "2", nullptr},    {2, "9997", "4", nullptr},
-      {2, "9998", "4", too_low}, {2, "9999", "4", too_low},  // 10,001
-      {2, "9999", "5", nullptr}, {2, "9998", "5", nullptr},
+      {9, "9991", "4", nullptr},  // 9,999
+      {9, "9992", "4", too_low}, {9, "9992", "5", nullptr},
+      {2, "8", "1", nullptr},    {2, "9", "1", too_low},
+      {2, "9", "2", nullptr},    {2, "9998", "4", nullptr},
+      {2, "9999", "4", too_low}, {2, "9999", "5", nullptr},
+      {1, "0", "1", nullptr},  // the width of 0 is 1
+      {1, "0", "0", too_low},
   };
-  for (const int files : {2, 9}) {
+  for (const int files : {1, 2, 9}) {
     Names names;
     for (int i = 1; i <= files; ++i) {
-      names.push_back("img" + std::to_string(i) + ".jpg");
+      names.push_back("img" + std::to_string(i) + "_.jpg");
     }
     RenumberDialog d(names);
     for (const auto& c : cases) {
@@ -222,7 +222,7 @@ TEST(RenumberDialog, EmptyingAFieldKeepsTheLastPreviewOrRefusal) {
 TEST(RenumberDialog, PastedNegativeStartGivesNoPreviewAndRenamesNothing) {
   RenumberDialog d({"x5.txt", "x6.txt"});
   d.enter("1", "2");
-  d.run({{kStart, "-5", Preview{}, texts::kRenumberClash, false}});
+  d.run({{kStart, "-5", Preview{}, "", false}});  // no clash to report
   // Even a click that reached the disabled button would rename nothing.
   d.dialog.send_command(kIds.rename);
   EXPECT_EQ(d.dialog.end_result(), 0);
@@ -233,25 +233,25 @@ TEST(RenumberDialog, StartNumberBeyondTheFieldLimitIsRefusedAsTooLow) {
   // Text set from outside the keyboard is not held to the field's four characters.
   RenumberDialog d({"x5.txt", "x6.txt"});
   d.dialog.type(kDigits, "7");
-  for (const char* start : {"9999998", "99999999999999999999"}) {
+  for (const char* start : {"9999999", "99999999999999999999"}) {
     d.dialog.set_text(kStart, start);
     EXPECT_TRUE(d.after().empty()) << start;
     EXPECT_EQ(d.message(), texts::kDigitCountTooLow) << start;
     EXPECT_FALSE(d.can_rename()) << start;
   }
-  d.dialog.set_text(kStart, "9999997");
-  EXPECT_EQ(d.preview(), d.numbered(9'999'997, 7));
+  d.dialog.set_text(kStart, "9999998");  // the last number, 9,999,999, fits
+  EXPECT_EQ(d.preview(), d.numbered(9'999'998, 7));
   EXPECT_TRUE(d.can_rename());
 }
 
-TEST(RenumberDialog, OverlongPathIsReportedThenRefusedAsAClash) {
+TEST(RenumberDialog, OverlongPathIsReportedByItsBoxAloneAndRefused) {
   // The new path: the folder, a separator, the kept text, three digits, ".txt" and a zero.
   TempFolder probe;
   const std::size_t kept = 261 - (probe.path().string().size() + 1) - 3 - 4 - 1;
   const std::string prefix(kept, 'p');
   RenumberDialog d({prefix + "1.txt", prefix + "2.txt"});
   ASSERT_EQ(d.longest_stem() + 1, kept + 3);
-  d.run({{kStart, "1", d.numbered(1, 3), texts::kRenumberClash, false, 1},
+  d.run({{kStart, "1", d.numbered(1, 3), "", false, 1},
          {kDigits, "2", d.numbered(1, 2), "", true, 1}});  // one byte shorter fits
   d.expect_one_path_box();
 }

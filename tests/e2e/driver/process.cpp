@@ -8,20 +8,35 @@
 
 namespace veltrano::e2e {
 
-Program::Program(const std::string& exe, const std::string& folder, const std::string& arguments) {
-  std::string command_line = "\"" + exe + "\"";
+namespace {
+
+std::wstring wide(const std::string& ansi) {
+  const int size =
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  check(ansi.empty() ||
+            (size > 0 && MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                             text.data(), size) == size),
+        "cannot convert " + ansi);
+  return text;
+}
+
+}  // namespace
+
+Program::Program(const std::string& exe, const std::string& folder, const std::string& arguments)
+    : Program(exe, wide(folder), arguments) {}
+
+Program::Program(const std::string& exe, const std::wstring& folder, const std::string& arguments) {
+  std::wstring command_line = L"\"" + wide(exe) + L"\"";
   if (!arguments.empty()) {
-    command_line += " " + arguments;
+    command_line += L" " + wide(arguments);
   }
-  std::vector<char> writable(command_line.begin(), command_line.end());
-  writable.push_back('\0');
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(exe.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(wide(exe).c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &info)) {
-    fail("cannot start " + exe + " in " + folder + " (error " + std::to_string(GetLastError()) +
-         ")");
+    fail("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
   }
   CloseHandle(info.hThread);
   process_.reset(info.hProcess);

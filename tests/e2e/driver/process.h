@@ -37,6 +37,8 @@ class Program {
   // Starts `exe` with `folder` as its working directory; `arguments` follow the quoted program
   // path on the command line.
   Program(const std::string& exe, const std::string& folder, const std::string& arguments = "");
+  // The same with the folder in UTF-16, for folder names outside the ANSI code page.
+  Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "");
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

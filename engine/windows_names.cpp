@@ -94,11 +94,20 @@ bool is_device_name(std::string_view name) {
 }
 
 bool is_exact_name(std::string_view name) {
-  if (name.empty() || name.back() == '.' || name.back() == ' ' || is_device_name(name)) {
+  return is_exact_name(name, {});
+}
+
+bool is_exact_name(std::string_view stem, std::string_view extension) {
+  const std::string_view end = extension.empty() ? stem : extension;
+  // The device part ends at the name's first dot, which is the extension's when the stem has none.
+  if (end.empty() || end.back() == '.' || end.back() == ' ' || is_device_name(stem)) {
     return false;
   }
-  return std::none_of(name.begin(), name.end(),
-                      [](char c) { return is_forbidden_char(static_cast<signed char>(c)) == 1; });
+  const auto allowed = [](std::string_view part) {
+    return std::none_of(part.begin(), part.end(),
+                        [](char c) { return is_forbidden_char(static_cast<signed char>(c)) == 1; });
+  };
+  return allowed(stem) && allowed(extension);
 }
 
 std::size_t FoldedHash::operator()(const SplitName& name) const {

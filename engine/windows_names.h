@@ -25,6 +25,9 @@ bool is_device_name(std::string_view name);
 // read as a separator, a stream, a wildcard or a code-page substitute, no control byte, no
 // trailing dot or blank, not a device. Other names the program never renames, nor renames to.
 bool is_exact_name(std::string_view name);
+// The same for the name made of `stem` and `extension` (empty, or from its dot on), without
+// joining them.
+bool is_exact_name(std::string_view stem, std::string_view extension);
 
 // A name given as stem and extension, compared and hashed as one name, letter case aside.
 struct SplitName {

@@ -49,7 +49,7 @@ StemLists rebuild_after_list_from(Dialog& dialog, std::vector<std::string> befor
   for (std::size_t i = 0; i < stems.before.size(); ++i) {
     const std::string& stem = stems.before[i];
     std::string new_stem = make_new_stem(stem);
-    const bool exact = i < stems.extensions.size() && is_exact_name(stem + stems.extensions[i]);
+    const bool exact = i < stems.extensions.size() && is_exact_name(stem, stems.extensions[i]);
     stems.after.push_back(exact ? std::move(new_stem) : stem);
   }
   fill_list(dialog, after_list, stems.after);

@@ -263,9 +263,12 @@ std::vector<Operation> operations() {
   };
   Operation delete_first = frame(e2e::kDeleteFirstChars, IDD_DELETE_FIRST_CHARS);
   delete_first.field = e2e::kDeleteFirstChars.input();
-  delete_first.text = numbered("");
-  delete_first.expected = [](const std::string& stem, int k) {
-    return stem.substr(static_cast<std::size_t>(k));
+  // Counts 1 to 4, twice: "IMG_" and the first digits go, and up to 100,000 files the new names
+  // stay distinct, so that every edit gives a preview that "Rinomina" may apply.
+  const auto deleted = [](int k) { return 1 + (k - 1) % 4; };
+  delete_first.text = [deleted](int k) { return std::to_string(deleted(k)); };
+  delete_first.expected = [deleted](const std::string& stem, int k) {
+    return stem.substr(static_cast<std::size_t>(deleted(k)));
   };
   // Seven digits fit every start number 1 to 8 plus 100,000 files; the stems keep "IMG_".
   Operation renumber{e2e::kRenumber,

@@ -25,8 +25,6 @@ class Dialog {
   // The whole text of entry `index`; empty when there is no such entry.
   virtual std::string list_text(ControlId list, int index) const = 0;
   virtual void list_add(ControlId list, std::string_view text) = 0;
-  // Inserts before entry `index`, moving later entries down; fails past the end.
-  virtual bool list_insert(ControlId list, int index, std::string_view text) = 0;
   // Switches the list's redrawing off while it is filled, and back on.
   virtual void list_freeze(ControlId list, bool frozen) = 0;
   // Makes room for `count` more entries at once, so that a list filled entry by entry is not

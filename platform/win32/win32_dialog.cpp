@@ -70,12 +70,6 @@ void Win32Dialog::list_add(ControlId list, std::string_view text) {
   }
 }
 
-bool Win32Dialog::list_insert(ControlId list, int index, std::string_view text) {
-  const LRESULT inserted = send(list, LB_INSERTSTRING, static_cast<WPARAM>(index),
-                                reinterpret_cast<LPARAM>(zero_terminated(text)));
-  return inserted != LB_ERR && inserted != LB_ERRSPACE;
-}
-
 void Win32Dialog::list_freeze(ControlId list, bool frozen) {
   HWND window = control(list);
   if (window == nullptr) {

@@ -19,7 +19,6 @@ class Win32Dialog final : public Dialog {
   int list_count(ControlId list) const override;
   std::string list_text(ControlId list, int index) const override;
   void list_add(ControlId list, std::string_view text) override;
-  bool list_insert(ControlId list, int index, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
   void list_reserve(ControlId list, std::size_t count) override;
 

@@ -77,15 +77,6 @@ void MemoryDialog::list_add(ControlId list, std::string_view text) {
   lists_[list].emplace_back(text);
 }
 
-bool MemoryDialog::list_insert(ControlId list, int index, std::string_view text) {
-  auto& entries = lists_[list];
-  if (index < 0 || static_cast<std::size_t>(index) > entries.size()) {
-    return false;
-  }
-  entries.emplace(entries.begin() + index, text);
-  return true;
-}
-
 void MemoryDialog::list_reserve(ControlId list, std::size_t count) {
   auto& entries = lists_[list];
   entries.reserve(entries.size() + count);

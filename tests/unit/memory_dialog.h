@@ -1,7 +1,6 @@
 // A dialog held in memory, for driving the program's dialog procedures in native tests. It
 // behaves as the platform's dialog does where the logic can tell: setting an edit field's text
-// raises its change notification, inserting past the end of a list fails, and typing respects
-// the length limit of a field.
+// raises its change notification, and typing respects the length limit of a field.
 #pragma once
 
 #include <map>
@@ -52,7 +51,6 @@ class MemoryDialog final : public Dialog {
   int list_count(ControlId list) const override;
   std::string list_text(ControlId list, int index) const override;
   void list_add(ControlId list, std::string_view text) override;
-  bool list_insert(ControlId list, int index, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
   void list_reserve(ControlId list, std::size_t count) override;
   std::string text(ControlId control, std::size_t byte_limit) const override;

@@ -25,7 +25,7 @@ void initialise(Dialog& dialog, const Folder& folder) {
   dialog.enable(IDC_MAIN_SWAP_TITLE_ARTIST, false);
   dialog.enable(IDC_MAIN_NEW_FUNCTIONS, false);
   if (fill_main_list(dialog, folder) < 2) {
-    dialog.message_box(texts::kTooFewFiles, texts::kTooFewFilesCaption);
+    dialog.message_box(texts::kTooFewFiles, texts::kAttentionCaption);
     dialog.post_quit(0);
   }
 }

@@ -4,7 +4,8 @@
 namespace veltrano::texts {
 
 inline constexpr const char kTooFewFiles[] = "Troppo pochi files da rinominare";
-inline constexpr const char kTooFewFilesCaption[] = "ATTENZIONE!";
+// The caption of the two warnings that end the program: too few files, and a system folder.
+inline constexpr const char kAttentionCaption[] = "ATTENZIONE!";
 inline constexpr const char kSystemFolder[] =
     "Veltrano non pu\xF2 lavorare nella cartella di Windows\no in quella di sistema:\n"
     "avviarlo nella cartella dei file da rinominare";

@@ -71,7 +71,7 @@ int gui_main(HINSTANCE instance, HINSTANCE /*previous*/, const char* /*tail*/, i
   initialise_common_controls();
   if (veltrano::in_windows_or_system_folder()) {
     // Nothing there is the user's to rename.
-    if (MessageBoxA(nullptr, veltrano::texts::kSystemFolder, veltrano::texts::kTooFewFilesCaption,
+    if (MessageBoxA(nullptr, veltrano::texts::kSystemFolder, veltrano::texts::kAttentionCaption,
                     MB_OK) == 0) {
       veltrano::trace_failure("MessageBoxA");
     }

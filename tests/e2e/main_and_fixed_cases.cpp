@@ -80,9 +80,9 @@ E2E_CASE(too_few_files_shows_the_message_and_ends) {
       }
       const auto contents = folder.contents();
       Program program(target.exe, folder.path());
-      DialogWindow message = wait_for_dialog(program, texts::kTooFewFilesCaption);
+      DialogWindow message = wait_for_dialog(program, texts::kAttentionCaption);
       check_equal(message.message_text(), texts::kTooFewFiles, "message");
-      check_equal(open_dialogs(program), Names{texts::kTooFewFilesCaption},
+      check_equal(open_dialogs(program), Names{texts::kAttentionCaption},
                   "windows shown with the message");
       message.press(kMessageBoxOk);
       check_equal<DWORD>(program.expect_exit(), 0, "exit status");

@@ -68,9 +68,9 @@ E2E_CASE(windows_and_system_folders_are_refused) {
       const UINT length = get_folder(folder, MAX_PATH);
       check(length > 0 && length < MAX_PATH, "cannot read the folder's path");
       Program program(target.exe, std::string(folder, length));
-      DialogWindow message = wait_for_dialog(program, texts::kTooFewFilesCaption);
+      DialogWindow message = wait_for_dialog(program, texts::kAttentionCaption);
       check_equal(message.message_text(), texts::kSystemFolder, "message");
-      check_equal(open_dialogs(program), Names{texts::kTooFewFilesCaption}, "windows shown");
+      check_equal(open_dialogs(program), Names{texts::kAttentionCaption}, "windows shown");
       message.press(kMessageBoxOk);
       check_equal<DWORD>(program.expect_exit(), 0, "exit status");
     });

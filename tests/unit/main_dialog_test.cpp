@@ -46,7 +46,7 @@ TEST(MainDialog, FewerThanTwoListableFilesEndTheProgram) {
     dialog.open();
     ASSERT_EQ(dialog.message_boxes().size(), 1u);
     EXPECT_EQ(dialog.message_boxes()[0].text, texts::kTooFewFiles);
-    EXPECT_EQ(dialog.message_boxes()[0].caption, texts::kTooFewFilesCaption);
+    EXPECT_EQ(dialog.message_boxes()[0].caption, texts::kAttentionCaption);
     EXPECT_EQ(dialog.quit_code(), 0);
   }
 }

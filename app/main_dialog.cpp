@@ -1,8 +1,6 @@
 #include "app/main_dialog.h"
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "engine/list_contents.h"
 #include "engine/listing.h"
@@ -42,11 +40,9 @@ void command(Dialog& dialog, ControlId control) {
 }  // namespace
 
 int fill_main_list(Dialog& dialog, const Folder& folder) {
-  std::vector<std::string> stems;
-  for_each_listable_file(folder,
-                         [&](const StemAndExtension& file) { stems.emplace_back(file.stem); });
-  fill_list(dialog, IDC_MAIN_LIST, stems);
-  return static_cast<int>(stems.size());
+  const ListedFiles files = gather_listable_files(folder);
+  fill_list(dialog, IDC_MAIN_LIST, files.stems);
+  return static_cast<int>(files.stems.size());
 }
 
 void main_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

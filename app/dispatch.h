@@ -4,13 +4,13 @@
 #include <array>
 
 #include "app/main_dialog.h"
-#include "engine/dialog_proc.h"
+#include "interface/controls.h"
+#include "interface/dialog_proc.h"
 #include "operations/add_text.h"
 #include "operations/delete_first_chars.h"
 #include "operations/find_replace.h"
 #include "operations/fixed_operations.h"
 #include "operations/renumber.h"
-#include "resources/resource_ids.h"
 
 namespace veltrano {
 
@@ -24,27 +24,32 @@ struct DialogStep {
 
 // One row for each result from 303 to 317; every other result ends the loop.
 inline constexpr std::array<DialogStep, 15> kDispatchTable = {{
-    {IDC_MAIN_FIND_REPLACE, DialogStep::Action::kOpenDialog, IDD_FIND_REPLACE,
+    {kFindReplace.main_button, DialogStep::Action::kOpenDialog, kFindReplace.template_id,
      &find_replace_dialog_proc},
-    {IDC_MAIN_DELETE_FIRST, DialogStep::Action::kOpenDialog, IDD_DELETE_FIRST_CHARS,
+    {kDeleteFirstChars.main_button, DialogStep::Action::kOpenDialog, kDeleteFirstChars.template_id,
      &delete_first_chars_dialog_proc},
-    {IDC_MAIN_ADD_AT_START, DialogStep::Action::kOpenDialog, IDD_ADD_AT_START,
+    {kAddAtStart.main_button, DialogStep::Action::kOpenDialog, kAddAtStart.template_id,
      &add_at_start_dialog_proc},
-    {IDC_MAIN_ADD_AT_END, DialogStep::Action::kOpenDialog, IDD_ADD_AT_END, &add_at_end_dialog_proc},
+    {kAddAtEnd.main_button, DialogStep::Action::kOpenDialog, kAddAtEnd.template_id,
+     &add_at_end_dialog_proc},
     {307, DialogStep::Action::kShowMainAgain},
     {308, DialogStep::Action::kShowMainAgain},
-    {IDC_MAIN_RENUMBER, DialogStep::Action::kOpenDialog, IDD_RENUMBER, &renumber_dialog_proc},
-    {IDC_MAIN_UNDERSCORE_TO_SPACE, DialogStep::Action::kOpenDialog, IDD_UNDERSCORE_TO_SPACE,
-     &underscore_to_space_dialog_proc},
-    {IDC_MAIN_SPACE_TO_UNDERSCORE, DialogStep::Action::kOpenDialog, IDD_SPACE_TO_UNDERSCORE,
-     &space_to_underscore_dialog_proc},
-    {IDC_MAIN_NORMAL_TEXT, DialogStep::Action::kOpenDialog, IDD_NORMAL_TEXT,
+    {kRenumber.frame.main_button, DialogStep::Action::kOpenDialog, kRenumber.frame.template_id,
+     &renumber_dialog_proc},
+    {kUnderscoreToSpace.main_button, DialogStep::Action::kOpenDialog,
+     kUnderscoreToSpace.template_id, &underscore_to_space_dialog_proc},
+    {kSpaceToUnderscore.main_button, DialogStep::Action::kOpenDialog,
+     kSpaceToUnderscore.template_id, &space_to_underscore_dialog_proc},
+    {kNormalText.main_button, DialogStep::Action::kOpenDialog, kNormalText.template_id,
      &normal_text_dialog_proc},
-    {IDC_MAIN_TITLE_CASE, DialogStep::Action::kOpenDialog, IDD_TITLE_CASE, &title_case_dialog_proc},
-    {IDC_MAIN_UPPER_CASE, DialogStep::Action::kOpenDialog, IDD_UPPER_CASE, &upper_case_dialog_proc},
-    {IDC_MAIN_LOWER_CASE, DialogStep::Action::kOpenDialog, IDD_LOWER_CASE, &lower_case_dialog_proc},
-    {IDC_MAIN_QUIT, DialogStep::Action::kEnd},
-    {IDC_MAIN_SWAP_TITLE_ARTIST, DialogStep::Action::kShowMainAgain},
+    {kTitleCase.main_button, DialogStep::Action::kOpenDialog, kTitleCase.template_id,
+     &title_case_dialog_proc},
+    {kUpperCase.main_button, DialogStep::Action::kOpenDialog, kUpperCase.template_id,
+     &upper_case_dialog_proc},
+    {kLowerCase.main_button, DialogStep::Action::kOpenDialog, kLowerCase.template_id,
+     &lower_case_dialog_proc},
+    {kMain.quit_button, DialogStep::Action::kEnd},
+    {kMain.swap_button, DialogStep::Action::kShowMainAgain},
 }};
 
 // The index of the row for a main-dialog result, or -1 when the result ends the loop.

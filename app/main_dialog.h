@@ -1,7 +1,7 @@
 // The home screen: the folder's stems and one button per operation.
 #pragma once
 
-#include "engine/dialog_proc.h"
+#include "interface/dialog_proc.h"
 
 namespace veltrano {
 

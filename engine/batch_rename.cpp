@@ -7,7 +7,7 @@
 
 #include "engine/list_contents.h"
 #include "engine/new_name_rules.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "engine/windows_names.h"
 
 namespace veltrano {

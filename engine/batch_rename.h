@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/dialog.h"
-#include "engine/folder.h"
+#include "interface/dialog.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/folder.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/dialog.h"
+#include "interface/dialog.h"
 
 namespace veltrano {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/dialog.h"
+#include "interface/dialog.h"
 #include "engine/file_name.h"
-#include "engine/folder.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

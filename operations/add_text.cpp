@@ -4,9 +4,8 @@
 
 #include "engine/batch_rename.h"
 #include "engine/char_rule.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "operations/input_dialog.h"
-#include "resources/resource_ids.h"
 
 namespace veltrano {
 namespace {
@@ -14,25 +13,23 @@ namespace {
 enum class Side { kStart, kEnd };
 
 struct AddTextDialog {
-  InputDialogControls controls;
+  const OperationControls& controls;
   Side side;
 };
 
-constexpr AddTextDialog kAddAtStart{
-    {{BASE_ADD_AT_START}, IDC_ADD_CHECK_LIST, IDC_ADD_START_MESSAGE}, Side::kStart};
-constexpr AddTextDialog kAddAtEnd{{{BASE_ADD_AT_END}, IDC_ADD_CHECK_LIST, IDC_ADD_END_MESSAGE},
-                                  Side::kEnd};
+constexpr AddTextDialog kStartDialog{kAddAtStart, Side::kStart};
+constexpr AddTextDialog kEndDialog{kAddAtEnd, Side::kEnd};
 
 // The text as the preview uses it: at most the field's first 259 characters.
 std::string read_added_text(const Dialog& dialog, const AddTextDialog& add) {
-  return dialog.text(add.controls.frame.input(), kPathLimit);
+  return dialog.text(add.controls.input, kPathLimit);
 }
 
 StemLists rebuild_add_text_preview(Dialog& dialog, const AddTextDialog& add,
                                    const std::string& added) {
-  const OperationControls& frame = add.controls.frame;
+  const OperationControls& frame = add.controls;
   // New stems are held whole, however long: the name check refuses any that is too long.
-  return rebuild_after_list(dialog, frame.before_list(), frame.extension_list(), frame.after_list(),
+  return rebuild_after_list(dialog, frame.before_list, frame.extension_list, frame.after_list,
                             [&added, side = add.side](const std::string& stem) {
                               return side == Side::kStart ? added + stem : stem + added;
                             });
@@ -58,7 +55,7 @@ void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& 
   const StemLists preview = rebuild_add_text_preview(dialog, add, added);
   if (check_preview(dialog, folder, add.controls, preview) != NameProblem::kNone) {
     // The refused names are not shown; the message line keeps what it showed.
-    dialog.list_reset(add.controls.frame.after_list());
+    dialog.list_reset(add.controls.after_list);
   }
 }
 
@@ -71,7 +68,7 @@ void run_add_text_dialog(Dialog& dialog, Folder& folder, const DialogMessage& me
   if (handle_closing_command(dialog, folder, add.controls, message.control)) {
     return;
   }
-  if (message.control == add.controls.frame.input() && message.notification == kEditChange) {
+  if (message.control == add.controls.input && message.notification == kEditChange) {
     on_text_changed(dialog, folder, add);
   }
 }
@@ -79,19 +76,19 @@ void run_add_text_dialog(Dialog& dialog, Folder& folder, const DialogMessage& me
 }  // namespace
 
 void build_add_at_start_preview(Dialog& dialog) {
-  build_add_text_preview(dialog, kAddAtStart);
+  build_add_text_preview(dialog, kStartDialog);
 }
 
 void build_add_at_end_preview(Dialog& dialog) {
-  build_add_text_preview(dialog, kAddAtEnd);
+  build_add_text_preview(dialog, kEndDialog);
 }
 
 void add_at_start_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_add_text_dialog(dialog, folder, message, kAddAtStart);
+  run_add_text_dialog(dialog, folder, message, kStartDialog);
 }
 
 void add_at_end_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_add_text_dialog(dialog, folder, message, kAddAtEnd);
+  run_add_text_dialog(dialog, folder, message, kEndDialog);
 }
 
 }  // namespace veltrano

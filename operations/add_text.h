@@ -2,7 +2,7 @@
 // The two dialogs are twins that differ only in their controls and the side of the stem.
 #pragma once
 
-#include "engine/dialog_proc.h"
+#include "interface/dialog_proc.h"
 
 namespace veltrano {
 

@@ -8,16 +8,14 @@
 #include "engine/batch_rename.h"
 #include "engine/decimal_text.h"
 #include "engine/list_contents.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "operations/input_dialog.h"
-#include "resources/resource_ids.h"
 
 namespace veltrano {
 namespace {
 
-constexpr InputDialogControls kControls{
-    {BASE_DELETE_FIRST_CHARS}, IDC_DEL_CHECK_LIST, IDC_DEL_MESSAGE};
-constexpr ControlId kCountField = kControls.frame.input();
+constexpr const OperationControls& kControls = kDeleteFirstChars;
+constexpr ControlId kCountField = kControls.input;
 
 // The field takes at most 63 characters, which the emptiness test reads whole.
 constexpr int kCountFieldLimit = 63;
@@ -31,8 +29,7 @@ std::optional<StemLists> rebuild_delete_first_chars_preview(Dialog& dialog) {
   // A count too large for an int saturates and is refused as too many; a negative one (only
   // pasted text gets there) is refused too, so no preview reads before the start of a stem.
   const int count = decimal_value(dialog.text(kCountField, kCountBytes));
-  const OperationControls& frame = kControls.frame;
-  std::vector<std::string> stems = list_entries(dialog, frame.before_list());
+  std::vector<std::string> stems = list_entries(dialog, kControls.before_list);
   const bool every_stem_longer =
       count >= 0 && std::all_of(stems.begin(), stems.end(), [count](const std::string& stem) {
         return stem.size() > static_cast<std::size_t>(count);
@@ -43,7 +40,8 @@ std::optional<StemLists> rebuild_delete_first_chars_preview(Dialog& dialog) {
     return std::nullopt;
   }
   StemLists preview = rebuild_after_list_from(
-      dialog, std::move(stems), list_entries(dialog, frame.extension_list()), frame.after_list(),
+      dialog, std::move(stems), list_entries(dialog, kControls.extension_list),
+      kControls.after_list,
       [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
   dialog.set_text(kControls.message_line, "");
   return preview;

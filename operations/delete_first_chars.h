@@ -2,7 +2,7 @@
 // stem, and every stem must keep at least one.
 #pragma once
 
-#include "engine/dialog_proc.h"
+#include "interface/dialog_proc.h"
 
 namespace veltrano {
 

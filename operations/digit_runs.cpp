@@ -6,7 +6,7 @@
 
 #include "engine/list_contents.h"
 #include "engine/listing.h"
-#include "resources/resource_ids.h"
+#include "interface/controls.h"
 
 namespace veltrano {
 
@@ -56,11 +56,11 @@ int list_numbered_files(Dialog& dialog, const NumberedFiles& files) {
     }
     return texts;
   };
-  append_to_list(dialog, IDC_REN_EXTENSIONS, files.extensions);
-  append_to_list(dialog, IDC_REN_NUMBERED_STEMS, files.stems);
-  append_to_list(dialog, IDC_REN_FIRST_POSITIONS, as_text(files.first_positions));
-  append_to_list(dialog, IDC_REN_LAST_POSITIONS, as_text(files.last_positions));
-  append_to_list(dialog, IDC_REN_CHECK_LIST, files.others);
+  append_to_list(dialog, kRenumber.frame.extension_list, files.extensions);
+  append_to_list(dialog, kRenumber.numbered_stems, files.stems);
+  append_to_list(dialog, kRenumber.first_positions, as_text(files.first_positions));
+  append_to_list(dialog, kRenumber.last_positions, as_text(files.last_positions));
+  append_to_list(dialog, kRenumber.frame.check_list, files.others);
   return static_cast<int>(files.stems.size());
 }
 

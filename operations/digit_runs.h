@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/decimal_text.h"
-#include "engine/dialog.h"
-#include "engine/folder.h"
+#include "interface/dialog.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

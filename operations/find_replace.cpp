@@ -2,16 +2,15 @@
 
 #include "engine/batch_rename.h"
 #include "engine/char_rule.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "operations/input_dialog.h"
-#include "resources/resource_ids.h"
 
 namespace veltrano {
 namespace {
 
-constexpr InputDialogControls kControls{{BASE_FIND_REPLACE}, IDC_FR_CHECK_LIST, IDC_FR_MESSAGE};
-constexpr ControlId kFindField = kControls.frame.input();
-constexpr ControlId kReplacementField = IDC_FR_REPLACEMENT;
+constexpr const OperationControls& kControls = kFindReplace;
+constexpr ControlId kFindField = kControls.input;
+constexpr ControlId kReplacementField = kControls.second_input;
 
 struct Fields {
   std::string find;
@@ -31,8 +30,8 @@ bool fields_allowed(const Fields& fields) {
 
 StemLists rebuild_find_replace_preview(Dialog& dialog, const Fields& fields) {
   // New stems are held whole, however long: the name check refuses any that is too long.
-  return rebuild_after_list(dialog, kControls.frame.before_list(), kControls.frame.extension_list(),
-                            kControls.frame.after_list(), [&fields](const std::string& stem) {
+  return rebuild_after_list(dialog, kControls.before_list, kControls.extension_list,
+                            kControls.after_list, [&fields](const std::string& stem) {
                               return replace_all(stem, fields.find, fields.replacement);
                             });
 }

@@ -6,27 +6,27 @@
 namespace veltrano {
 
 void underscore_to_space_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_fixed_operation(dialog, folder, message, {BASE_UNDERSCORE_TO_SPACE}, &underscores_to_spaces);
+  run_fixed_operation(dialog, folder, message, kUnderscoreToSpace, &underscores_to_spaces);
 }
 
 void space_to_underscore_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_fixed_operation(dialog, folder, message, {BASE_SPACE_TO_UNDERSCORE}, &spaces_to_underscores);
+  run_fixed_operation(dialog, folder, message, kSpaceToUnderscore, &spaces_to_underscores);
 }
 
 void normal_text_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_fixed_operation(dialog, folder, message, {BASE_NORMAL_TEXT}, &to_normal_text);
+  run_fixed_operation(dialog, folder, message, kNormalText, &to_normal_text);
 }
 
 void title_case_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_fixed_operation(dialog, folder, message, {BASE_TITLE_CASE}, &to_title_case);
+  run_fixed_operation(dialog, folder, message, kTitleCase, &to_title_case);
 }
 
 void upper_case_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_fixed_operation(dialog, folder, message, {BASE_UPPER_CASE}, &to_upper_case);
+  run_fixed_operation(dialog, folder, message, kUpperCase, &to_upper_case);
 }
 
 void lower_case_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
-  run_fixed_operation(dialog, folder, message, {BASE_LOWER_CASE}, &to_lower_case);
+  run_fixed_operation(dialog, folder, message, kLowerCase, &to_lower_case);
 }
 
 }  // namespace veltrano

@@ -1,7 +1,7 @@
 // The dialog procedures of the six operations that need no input.
 #pragma once
 
-#include "engine/dialog_proc.h"
+#include "interface/dialog_proc.h"
 
 namespace veltrano {
 

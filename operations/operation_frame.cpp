@@ -7,16 +7,15 @@
 
 namespace veltrano {
 
-bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
-                            ControlId before_list, ControlId extension_list, ControlId after_list,
-                            ControlId rename_button, ControlId cancel_button) {
-  if (control == rename_button) {
+bool handle_closing_command(Dialog& dialog, Folder& folder, const OperationControls& controls,
+                            ControlId control) {
+  if (control == controls.rename_button) {
     const WaitCursor wait(dialog);  // a long batch must not look like a hang
-    rename_all(dialog, folder, before_list, extension_list, after_list);
+    rename_all(dialog, folder, controls.before_list, controls.extension_list, controls.after_list);
     dialog.end(0);
     return true;
   }
-  if (control == kCommandCancel || control == cancel_button) {
+  if (control == kCommandCancel || control == controls.cancel_button) {
     dialog.end(0);
     return true;
   }
@@ -28,18 +27,16 @@ void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& me
   if (message.kind == DialogMessage::Kind::kInitialise) {
     // The preview is built from the stems just listed rather than read back from the list.
     ListedFiles files = gather_listable_files(folder);
-    show_listed_files(dialog, files, controls.before_list(), controls.extension_list());
+    show_listed_files(dialog, files, controls.before_list, controls.extension_list);
     rebuild_after_list_from(dialog, std::move(files.stems), std::move(files.extensions),
-                            controls.after_list(), [transform](std::string stem) {
+                            controls.after_list, [transform](std::string stem) {
                               transform(stem);
                               return stem;
                             });
-    dialog.enable(controls.rename_button(), true);
+    dialog.enable(controls.rename_button, true);
     return;
   }
-  handle_closing_command(dialog, folder, message.control, controls.before_list(),
-                         controls.extension_list(), controls.after_list(), controls.rename_button(),
-                         controls.cancel_button());
+  handle_closing_command(dialog, folder, controls, message.control);
 }
 
 }  // namespace veltrano

@@ -6,25 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "engine/dialog.h"
-#include "engine/dialog_proc.h"
-#include "engine/folder.h"
 #include "engine/list_contents.h"
 #include "engine/windows_names.h"
-#include "resources/resource_ids.h"
+#include "interface/controls.h"
+#include "interface/dialog.h"
+#include "interface/dialog_proc.h"
+#include "interface/folder.h"
 
 namespace veltrano {
-
-// The controls of an operation dialog, numbered by role from its control base.
-struct OperationControls {
-  int base;
-  constexpr ControlId before_list() const { return base + OFFSET_BEFORE_LIST; }
-  constexpr ControlId after_list() const { return base + OFFSET_AFTER_LIST; }
-  constexpr ControlId input() const { return base + OFFSET_INPUT; }
-  constexpr ControlId rename_button() const { return base + OFFSET_RENAME; }
-  constexpr ControlId cancel_button() const { return base + OFFSET_CANCEL; }
-  constexpr ControlId extension_list() const { return base + OFFSET_EXTENSION_LIST; }
-};
 
 // Rewrites a stem in place.
 using StemTransform = void (*)(std::string& stem);
@@ -69,9 +58,8 @@ StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId ex
 // Handles the commands that every operation dialog shares: Esc and the close box (2) and
 // "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, under the wait
 // cursor, then ends the dialog with 0. Returns true when `control` was one of these.
-bool handle_closing_command(Dialog& dialog, Folder& folder, ControlId control,
-                            ControlId before_list, ControlId extension_list, ControlId after_list,
-                            ControlId rename_button, ControlId cancel_button);
+bool handle_closing_command(Dialog& dialog, Folder& folder, const OperationControls& controls,
+                            ControlId control);
 
 // The whole procedure of a dialog whose operation takes no input: list the folder, show the
 // preview once, enable "Rinomina".

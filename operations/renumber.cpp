@@ -6,13 +6,14 @@
 
 #include "engine/batch_rename.h"
 #include "engine/list_contents.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "operations/digit_runs.h"
 #include "operations/operation_frame.h"
-#include "resources/resource_ids.h"
 
 namespace veltrano {
 namespace {
+
+constexpr const OperationControls& kControls = kRenumber.frame;
 
 // The typed texts are read as from a buffer of the platform's path length.
 constexpr std::size_t kFieldBytes = kPathLimit;
@@ -27,29 +28,29 @@ std::string field_text(const Dialog& dialog, ControlId field) {
 // Both warning states leave the user nothing to do but close the dialog.
 void show_warning(Dialog& dialog, const char* marker, std::initializer_list<const char*> lines,
                   bool in_after_list) {
-  dialog.set_text(IDC_REN_MARKER, marker);
+  dialog.set_text(kRenumber.marker, marker);
   for (const char* line : lines) {
-    dialog.list_add(IDC_REN_BEFORE, line);
+    dialog.list_add(kControls.before_list, line);
     if (in_after_list) {
-      dialog.list_add(IDC_REN_AFTER, line);
+      dialog.list_add(kControls.after_list, line);
     }
   }
-  dialog.enable(IDC_REN_START, false);
-  dialog.enable(IDC_REN_DIGIT_COUNT, false);
-  dialog.enable(IDC_REN_RENAME, false);
-  dialog.enable(IDC_REN_CANCEL, true);
+  dialog.enable(kControls.input, false);
+  dialog.enable(kControls.second_input, false);
+  dialog.enable(kControls.rename_button, false);
+  dialog.enable(kControls.cancel_button, true);
 }
 
 void wait_for_start_number(Dialog& dialog, const NumberedFiles& files) {
-  append_to_list(dialog, IDC_REN_BEFORE, files.stems);
-  dialog.limit_text(IDC_REN_START, kStartNumberCharacters);
-  dialog.limit_text(IDC_REN_DIGIT_COUNT, kDigitCountCharacters);
+  append_to_list(dialog, kControls.before_list, files.stems);
+  dialog.limit_text(kControls.input, kStartNumberCharacters);
+  dialog.limit_text(kControls.second_input, kDigitCountCharacters);
   // Raises a change notification, which stops at once: "Inizia da" is still empty.
-  dialog.set_text(IDC_REN_DIGIT_COUNT, kInitialDigitCount);
-  dialog.enable(IDC_REN_START, true);
-  dialog.enable(IDC_REN_DIGIT_COUNT, true);
-  dialog.enable(IDC_REN_RENAME, false);
-  dialog.enable(IDC_REN_CANCEL, true);
+  dialog.set_text(kControls.second_input, kInitialDigitCount);
+  dialog.enable(kControls.input, true);
+  dialog.enable(kControls.second_input, true);
+  dialog.enable(kControls.rename_button, false);
+  dialog.enable(kControls.cancel_button, true);
 }
 
 void initialise(Dialog& dialog, const Folder& folder) {
@@ -75,18 +76,18 @@ void initialise(Dialog& dialog, const Folder& folder) {
 // the message line. The stems in hand when the after list was computed (or was left empty, with
 // nothing to compute); nullopt when the digit count was refused.
 std::optional<StemLists> renumber_preview(Dialog& dialog) {
-  std::vector<std::string> stems = list_entries(dialog, IDC_REN_BEFORE);
-  dialog.list_reset(IDC_REN_AFTER);
+  std::vector<std::string> stems = list_entries(dialog, kControls.before_list);
+  dialog.list_reset(kControls.after_list);
   if (stems.empty()) {
     return StemLists{};
   }
-  const int start = decimal_value(field_text(dialog, IDC_REN_START));
-  const int digit_count = decimal_value(field_text(dialog, IDC_REN_DIGIT_COUNT));
+  const int start = decimal_value(field_text(dialog, kControls.input));
+  const int digit_count = decimal_value(field_text(dialog, kControls.second_input));
   if (start < 0) {
     return StemLists{std::move(stems), {}, {}};  // only pasted text gets here; no new stems
   }
   if (digit_count > kMaxDigitCount) {
-    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooHigh);
+    dialog.set_text(kControls.message_line, texts::kDigitCountTooHigh);
     return std::nullopt;
   }
   // The test is on the last number given out. A number beyond seven digits cannot be written in
@@ -94,36 +95,38 @@ std::optional<StemLists> renumber_preview(Dialog& dialog) {
   const long long last = static_cast<long long>(start) + static_cast<long long>(stems.size()) - 1;
   const int width = last == 0 ? 1 : decimal_width(last);
   if (width < 0 || digit_count < width) {
-    dialog.set_text(IDC_REN_MESSAGE, texts::kDigitCountTooLow);
+    dialog.set_text(kControls.message_line, texts::kDigitCountTooLow);
     return std::nullopt;
   }
   // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
   long long number = start;
   StemLists preview = rebuild_after_list_from(
-      dialog, std::move(stems), list_entries(dialog, IDC_REN_EXTENSIONS), IDC_REN_AFTER,
+      dialog, std::move(stems), list_entries(dialog, kControls.extension_list),
+      kControls.after_list,
       [&](const std::string& stem) { return make_renumbered_stem(stem, number++, digit_count); });
-  dialog.set_text(IDC_REN_MESSAGE, "");
+  dialog.set_text(kControls.message_line, "");
   return preview;
 }
 
 // A change that leaves either field empty keeps the last preview and the state of "Rinomina".
 void recompute(Dialog& dialog, const Folder& folder) {
-  if (field_text(dialog, IDC_REN_START).empty() ||
-      field_text(dialog, IDC_REN_DIGIT_COUNT).empty()) {
+  if (field_text(dialog, kControls.input).empty() ||
+      field_text(dialog, kControls.second_input).empty()) {
     return;
   }
   // A refused digit count has left the after list empty and its message in the message line.
   const std::optional<StemLists> preview = renumber_preview(dialog);
   if (!preview) {
-    dialog.enable(IDC_REN_RENAME, false);
+    dialog.enable(kControls.rename_button, false);
     return;
   }
   // An after list left empty (a negative start number) is refused by the check as well; only a
   // clash is reported as one, since a path that is too long has had its own message box.
-  const NameProblem problem = check_new_names(dialog, folder, IDC_REN_CHECK_LIST, preview->before,
+  const NameProblem problem = check_new_names(dialog, folder, kControls.check_list, preview->before,
                                               preview->extensions, preview->after);
-  dialog.set_text(IDC_REN_MESSAGE, problem == NameProblem::kClash ? texts::kRenumberClash : "");
-  dialog.enable(IDC_REN_RENAME, problem == NameProblem::kNone);
+  dialog.set_text(kControls.message_line,
+                  problem == NameProblem::kClash ? texts::kRenumberClash : "");
+  dialog.enable(kControls.rename_button, problem == NameProblem::kNone);
 }
 
 }  // namespace
@@ -165,11 +168,10 @@ void renumber_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& m
     initialise(dialog, folder);
     return;
   }
-  if (handle_closing_command(dialog, folder, message.control, IDC_REN_BEFORE, IDC_REN_EXTENSIONS,
-                             IDC_REN_AFTER, IDC_REN_RENAME, IDC_REN_CANCEL)) {
+  if (handle_closing_command(dialog, folder, kControls, message.control)) {
     return;
   }
-  if ((message.control == IDC_REN_START || message.control == IDC_REN_DIGIT_COUNT) &&
+  if ((message.control == kControls.input || message.control == kControls.second_input) &&
       message.notification == kEditChange) {
     recompute(dialog, folder);
   }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/dialog_proc.h"
+#include "interface/dialog_proc.h"
 
 namespace veltrano {
 

@@ -1,7 +1,7 @@
 // The folder over POSIX calls: lets the program's logic run natively on real directories.
 #pragma once
 
-#include "engine/folder.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

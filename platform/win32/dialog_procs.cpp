@@ -5,7 +5,7 @@
 
 #include "app/dispatch.h"
 #include "app/main_dialog.h"
-#include "engine/dialog_proc.h"
+#include "interface/dialog_proc.h"
 #include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_folder.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/dialog.h"
+#include "interface/dialog.h"
 
 namespace veltrano {
 

@@ -3,7 +3,7 @@
 // through a path rebuilt from the directory's ANSI name, which the code page may have changed.
 #pragma once
 
-#include "engine/folder.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

@@ -8,7 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/dispatch.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "platform/win32/dialog_procs.h"
 #include "platform/win32/system_folder.h"
 #include "platform/win32/win32_trace.h"
@@ -48,7 +48,8 @@ void run_dialog_loop(HINSTANCE instance) {
   for (;;) {
     // A main dialog that cannot be created answers -1, which ends the loop like any result
     // that names no operation.
-    const INT_PTR result = show_dialog(instance, IDD_MAIN, veltrano::main_dialog_platform_proc());
+    const INT_PTR result =
+        show_dialog(instance, veltrano::kMain.template_id, veltrano::main_dialog_platform_proc());
     const int row = result < INT_MIN || result > INT_MAX
                         ? -1
                         : veltrano::dispatch_row(static_cast<int>(result));

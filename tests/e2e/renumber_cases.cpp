@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "resources/resource_ids.h"
 #include "tests/e2e/driver/check.h"
 #include "tests/e2e/driver/dialogs.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/folder.h"
+#include "interface/folder.h"
 
 namespace veltrano::testing {
 

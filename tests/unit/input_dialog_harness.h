@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/file_name.h"
-#include "engine/texts.h"
+#include "interface/texts.h"
 #include "platform/posix/posix_folder.h"
 #include "resources/resource_ids.h"
 #include "tests/unit/memory_dialog.h"

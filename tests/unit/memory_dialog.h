@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/dialog.h"
-#include "engine/dialog_proc.h"
+#include "interface/dialog.h"
+#include "interface/dialog_proc.h"
 
 namespace veltrano::testing {
 

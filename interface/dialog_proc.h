@@ -2,8 +2,8 @@
 // its commands, with the dialog and the folder it works on.
 #pragma once
 
-#include "engine/dialog.h"
-#include "engine/folder.h"
+#include "interface/dialog.h"
+#include "interface/folder.h"
 
 namespace veltrano {
 

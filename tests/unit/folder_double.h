@@ -1,14 +1,12 @@
-// A folder in memory that resolves names as the platform does, in one of two modes: as Windows
-// (names compared without letter case) or as Wine on a Linux disk (names differing in case can
-// both exist; a lookup tries the exact name, then the name without case, and a rename that only
-// changes the case reports success and changes nothing). In both, a looked-up name loses its
-// trailing dots and blanks, a separator reaches into a sub-folder, and wildcards, colons, control
-// bytes and device names reach no file. Faults can be injected around every rename.
+// A folder in memory that finds names as Windows does, letter case aside (accented capitals
+// folded by a rule of its own, not the program's), and renames as Wine does on a Linux disk: a
+// rename onto the same name in another letter case reports success and changes nothing. Every
+// entry has contents of its own; renames from chosen names fail. A name given with a final slash
+// is a folder's.
 #pragma once
 
-#include <functional>
-#include <optional>
-#include <ostream>
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,54 +16,65 @@ namespace veltrano::testing {
 
 class FolderDouble final : public Folder {
  public:
-  enum class Mode { kWindows, kWineOnLinuxDisk };
-
-  // Every entry has contents of its own, folders too: they tell the entries apart. A name may
-  // hold kLackingLetter for a letter that the ANSI code page lacks; the enumeration shows '?'.
   struct Entry {
-    std::string name;
-    std::string contents;
+    std::string name, contents;
     bool is_directory = false;
-    bool read_only = false;
-    bool in_sub_folder = false;  // then `name` is its path, "sub\name"; never enumerated
     bool operator==(const Entry&) const = default;
-    friend void PrintTo(const Entry& entry, std::ostream* out) {
-      *out << '"' << entry.name << "\" (" << entry.contents
-           << (entry.read_only ? ", read-only" : "")
-           << (entry.in_sub_folder ? ", in a sub-folder" : "") << ')';
-    }
   };
-  static constexpr char kLackingLetter = '\x01';
 
-  FolderDouble(Mode mode, std::string directory) : mode_(mode), directory_(std::move(directory)) {}
+  explicit FolderDouble(const std::vector<std::string>& files = {}, std::string path = "C:\\F")
+      : path(std::move(path)) {
+    for (const std::string& name : files) {
+      const bool folder = name.ends_with('/');
+      entries.push_back({name.substr(0, name.size() - folder), "contents of " + name, folder});
+    }
+  }
 
-  Mode mode() const { return mode_; }
-  // Adds an entry unless its name is taken as the mode sees names; returns whether it was added.
-  bool add(Entry entry);
-  void remove(const std::string& contents);
-  const std::vector<Entry>& entries() const { return entries_; }
-  // The name that the enumeration shows for `name`.
-  static std::string shown(std::string name);
+  std::vector<std::string> names() const {
+    std::vector<std::string> names;
+    for (const Entry& entry : entries) {
+      names.push_back(entry.name);
+    }
+    return names;
+  }
+  Entry* find(std::string_view name) {
+    const auto fold = [](unsigned char c) {
+      const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+      return capital ? c + 0x20 : c + 0;
+    };
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const Entry& entry) {
+      return std::equal(name.begin(), name.end(), entry.name.begin(), entry.name.end(),
+                        [&](char a, char b) { return fold(a) == fold(b); });
+    });
+    return found == entries.end() ? nullptr : &*found;
+  }
 
-  // Called before every rename; returning false refuses it.
-  std::function<bool(const std::string& from, const std::string& to)> before_rename;
-  // Called after every rename that succeeded.
-  std::function<void(const std::string& from, const std::string& to)> after_rename;
-  // The name that every rename asked for started from, in order.
-  std::vector<std::string> renamed_from;
+  std::optional<std::string> current_directory() const override { return path; }
+  bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const override {
+    visit({".", true});
+    visit({"..", true});
+    for (const Entry& entry : entries) {
+      visit({entry.name, entry.is_directory});
+    }
+    return true;
+  }
+  bool rename_no_replace(const std::string& from, const std::string& to) override {
+    renamed_from.push_back(from);
+    Entry* const source = find(from);
+    Entry* const target = find(to);
+    if (source == nullptr || (target != nullptr && target != source) || refused.contains(from)) {
+      return false;
+    }
+    if (target == nullptr) {
+      source->name = to;
+    }
+    return true;
+  }
 
-  std::optional<std::string> current_directory() const override { return directory_; }
-  bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const override;
-  bool rename_no_replace(const std::string& from, const std::string& to) override;
-
- private:
-  enum class Lookup { kFound, kFree, kInvalid };
-  // What `name` reaches; `index` is the entry found.
-  Lookup lookup(const std::string& name, std::size_t& index) const;
-
-  Mode mode_;
-  std::string directory_;
-  std::vector<Entry> entries_;
+  std::string path;
+  std::vector<Entry> entries;
+  std::set<std::string> refused;          // renames from these names fail
+  std::vector<std::string> renamed_from;  // every rename asked for, in order
 };
 
 }  // namespace veltrano::testing

@@ -1,83 +1,89 @@
-// A dialog held in memory, for driving the program's dialog procedures in native tests. It
-// behaves as the platform's dialog does where the logic can tell: setting an edit field's text
-// raises its change notification, and typing respects the length limit of a field.
+// A dialog held in memory, for driving the program's dialog procedures natively. Setting the text
+// of one of its edit fields raises the change notification, as on Windows; a control that
+// nothing enabled or disabled answers neither.
 #pragma once
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "interface/dialog.h"
+#include "interface/controls.h"
 #include "interface/dialog_proc.h"
 
 namespace veltrano::testing {
 
+using Names = std::vector<std::string>;
+
 class MemoryDialog final : public Dialog {
  public:
-  struct MessageBox {
-    std::string text;
-    std::string caption;
-  };
+  // The input fields of `controls` are its edit fields.
+  MemoryDialog(DialogProc proc, Folder& folder, const OperationControls& controls = {})
+      : proc_(proc), folder_(folder), edits_{controls.input, controls.second_input} {}
 
-  // `edits` are the controls that raise a change notification when their text changes.
-  MemoryDialog(DialogProc proc, Folder& folder, std::set<ControlId> edits = {});
+  void open() { proc_(*this, folder_, DialogMessage{}); }
+  void command(ControlId control, int notification = 0) {
+    proc_(*this, folder_, {DialogMessage::Kind::kCommand, control, notification});
+  }
+  // Puts `text` in a field as typing or pasting does, which raises `notification`.
+  void type(ControlId edit, std::string_view text, int notification = kEditChange) {
+    texts[edit] = text;
+    command(edit, notification);
+  }
+  std::optional<bool> enabled(ControlId control) const {
+    const auto found = enabled_.find(control);
+    return found == enabled_.end() ? std::nullopt : std::optional<bool>(found->second);
+  }
+  Names entries(ControlId list) const { return lists.contains(list) ? lists.at(list) : Names{}; }
+  std::string shown(ControlId control) const {
+    return texts.contains(control) ? texts.at(control) : "";
+  }
 
-  // What the user and the platform do.
-  void open();
-  // Clicks a button; a disabled button does nothing, as on screen. Returns whether it was enabled.
-  bool press(ControlId button);
-  // Replaces a field's text as typing and selecting would, within the field's length limit.
-  void type(ControlId edit, std::string_view text);
-  void send_command(ControlId control, int notification = 0);
+  std::map<ControlId, Names> lists;
+  std::map<ControlId, std::string> texts;
+  std::map<ControlId, int> limits;
+  std::optional<ControlId> focused;
+  std::optional<int> end_result, quit_code;
+  Names boxes;  // each message box as its caption, a colon and its text
+  int wait_cursors = 0;
+  bool waiting = false;
 
-  // What the test looks at.
-  std::vector<std::string> entries(ControlId list) const;
-  std::string shown_text(ControlId control) const;
-  bool is_enabled(ControlId control) const;
-  std::optional<ControlId> focused() const { return focus_; }
-  std::optional<int> length_limit(ControlId edit) const;
-  std::optional<int> end_result() const { return end_result_; }
-  std::optional<int> quit_code() const { return quit_code_; }
-  const std::vector<MessageBox>& message_boxes() const { return message_boxes_; }
-  bool all_lists_redrawn() const;
-  // How many times the wait cursor was shown, and whether it is shown now.
-  int wait_cursors_shown() const { return wait_cursors_shown_; }
-  bool wait_cursor_on() const { return wait_cursor_on_; }
-
-  // Dialog.
-  void list_reset(ControlId list) override;
-  int list_count(ControlId list) const override;
-  std::string list_text(ControlId list, int index) const override;
-  void list_add(ControlId list, std::string_view text) override;
-  void list_freeze(ControlId list, bool frozen) override;
-  void list_reserve(ControlId list, std::size_t count) override;
-  std::string text(ControlId control, std::size_t byte_limit) const override;
-  void set_text(ControlId control, std::string_view text) override;
-  void limit_text(ControlId edit, int characters) override;
-  void enable(ControlId control, bool enabled) override;
-  void focus(ControlId control) override;
-  void message_box(std::string_view text, std::string_view caption) override;
-  void show_wait_cursor(bool busy) override;
-  void end(int result) override;
-  void post_quit(int code) override;
+  void list_reset(ControlId list) override { lists[list].clear(); }
+  int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
+  std::string list_text(ControlId list, int index) const override {
+    const Names names = entries(list);
+    return index >= 0 && index < list_count(list) ? names[static_cast<std::size_t>(index)] : "";
+  }
+  void list_add(ControlId list, std::string_view text) override { lists[list].emplace_back(text); }
+  void list_freeze(ControlId, bool) override {}
+  void list_reserve(ControlId, std::size_t) override {}
+  std::string text(ControlId control, std::size_t byte_limit) const override {
+    return byte_limit == 0 ? "" : shown(control).substr(0, byte_limit - 1);
+  }
+  void set_text(ControlId control, std::string_view text) override {
+    texts[control] = text;
+    if (control == edits_[0] || control == edits_[1]) {
+      command(control, kEditChange);
+    }
+  }
+  void limit_text(ControlId edit, int characters) override { limits[edit] = characters; }
+  void enable(ControlId control, bool enabled) override { enabled_[control] = enabled; }
+  void focus(ControlId control) override { focused = control; }
+  void message_box(std::string_view text, std::string_view caption) override {
+    boxes.push_back(std::string(caption) + ":" + std::string(text));
+  }
+  void show_wait_cursor(bool busy) override {
+    wait_cursors += busy ? 1 : 0;
+    waiting = busy;
+  }
+  void end(int result) override { end_result = result; }
+  void post_quit(int code) override { quit_code = code; }
 
  private:
   DialogProc proc_;
   Folder& folder_;
-  std::set<ControlId> edits_;
-  std::map<ControlId, std::vector<std::string>> lists_;
-  std::map<ControlId, std::string> texts_;
+  ControlId edits_[2];
   std::map<ControlId, bool> enabled_;
-  std::map<ControlId, int> limits_;
-  std::map<ControlId, int> freeze_depth_;
-  std::optional<ControlId> focus_;
-  std::optional<int> end_result_;
-  std::optional<int> quit_code_;
-  std::vector<MessageBox> message_boxes_;
-  int wait_cursors_shown_ = 0;
-  bool wait_cursor_on_ = false;
 };
 
 }  // namespace veltrano::testing

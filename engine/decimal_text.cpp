@@ -2,11 +2,13 @@
 
 #include <climits>
 
+#include "engine/characters.h"
+
 namespace veltrano {
 
 int decimal_value(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+  while (i < text.size() && is_white_space(text[i])) {
     ++i;
   }
   bool negative = false;

@@ -2,22 +2,20 @@
 
 #include <array>
 
+#include "engine/characters.h"
+
 namespace veltrano {
 namespace {
 
 constexpr std::array<std::string_view, 11> kExcludedExtensions = {
     ".c", ".h", ".rc", ".exe", ".db", ".obj", ".dep", ".err", ".res", ".prj", ".zip"};
 
-char ascii_lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
-}
-
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
   }
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (ascii_lower(a[i]) != ascii_lower(b[i])) {
+    if (to_lower_letter(a[i]) != to_lower_letter(b[i])) {
       return false;
     }
   }

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "interface/dialog.h"
 #include "engine/file_name.h"
+#include "interface/dialog.h"
 #include "interface/folder.h"
 
 namespace veltrano {

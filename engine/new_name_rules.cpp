@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdint>
 #include <functional>
+#include <string_view>
+#include <unordered_map>
 
 #include "engine/windows_names.h"
 
@@ -95,6 +97,42 @@ bool new_names_collide(const std::vector<std::string>& before_stems,
     slot.given = true;
   }
   return false;
+}
+
+NameProblem find_name_problem(std::size_t directory_length,
+                              const std::vector<std::string>& before_stems,
+                              const std::vector<std::string>& extensions,
+                              const std::vector<std::string>& after_stems,
+                              const std::vector<std::string>& other_names) {
+  const std::size_t count = before_stems.size();
+  if (after_stems.size() != count || extensions.size() != count) {
+    return NameProblem::kNothingToApply;
+  }
+  // The directory, a separator, the new stem, the extension and the terminating zero.
+  for (std::size_t i = 0; i < count; ++i) {
+    if (directory_length + 1 + after_stems[i].size() + extensions[i].size() + 1 >
+        static_cast<std::size_t>(kPathLimit)) {
+      return NameProblem::kPathTooLong;
+    }
+  }
+  std::unordered_map<std::string_view, int> present_stems;
+  present_stems.reserve(count);
+  for (const std::string& stem : before_stems) {
+    ++present_stems[stem];
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto found = present_stems.find(after_stems[i]);
+    if (found == present_stems.end()) {
+      continue;
+    }
+    // A file that keeps its own stem does not clash with itself.
+    const int held_by_others = found->second - (after_stems[i] == before_stems[i] ? 1 : 0);
+    if (held_by_others > 0) {
+      return NameProblem::kClash;
+    }
+  }
+  return new_names_collide(before_stems, extensions, after_stems, other_names) ? NameProblem::kClash
+                                                                               : NameProblem::kNone;
 }
 
 }  // namespace veltrano

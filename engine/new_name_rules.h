@@ -8,6 +8,9 @@
 
 namespace veltrano {
 
+// A path, its terminating zero included, must fit in this many bytes.
+inline constexpr int kPathLimit = 260;
+
 // True when some file whose name changes (new stem i differs from present stem i) would get a
 // device name, the new name of another file, or the present name of another listed file or of
 // an entry in `other_names` (the folder's entries that are not listed), letter case aside. A file
@@ -16,5 +19,18 @@ bool new_names_collide(const std::vector<std::string>& before_stems,
                        const std::vector<std::string>& extensions,
                        const std::vector<std::string>& after_stems,
                        const std::vector<std::string>& other_names);
+
+// What is wrong with a set of new stems, if anything.
+enum class NameProblem { kNone, kPathTooLong, kClash, kNothingToApply };
+
+// `directory_length` is the length of the current directory's path. New stem i clashes when it
+// equals (byte for byte) the present stem of another file j != i, or when the new names collide
+// (new_names_collide) with each other, with the listed files or with `other_names`, the names of
+// the folder's entries that are not listed.
+NameProblem find_name_problem(std::size_t directory_length,
+                              const std::vector<std::string>& before_stems,
+                              const std::vector<std::string>& extensions,
+                              const std::vector<std::string>& after_stems,
+                              const std::vector<std::string>& other_names = {});
 
 }  // namespace veltrano

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "engine/char_rule.h"
+#include "engine/characters.h"
 
 namespace veltrano {
 namespace {
@@ -17,26 +17,6 @@ bool is_device_digit(char c) {
   // 1 to 9, and the superscripts one, two and three of Windows-1252.
   return (c >= '1' && c <= '9') || c == '\xB9' || c == '\xB2' || c == '\xB3';
 }
-
-}  // namespace
-
-namespace {
-
-// The lower-case form of every Windows-1252 byte.
-constexpr std::array<unsigned char, 256> kFolded = [] {
-  std::array<unsigned char, 256> folded{};
-  for (int c = 0; c < 256; ++c) {
-    folded[c] = static_cast<unsigned char>(c);
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-      folded[c] = static_cast<unsigned char>(c + 0x20);
-    } else if (c == 0x8A || c == 0x8C || c == 0x8E) {  // S, OE and Z with caron or ligature
-      folded[c] = static_cast<unsigned char>(c + 0x10);
-    } else if (c == 0x9F) {  // Y with diaeresis
-      folded[c] = 0xFF;
-    }
-  }
-  return folded;
-}();
 
 // Up to eight bytes, folded, as one word (zeros after a shorter text). Plain ASCII words fold all
 // eight bytes at once: 0x20 added to every byte from 'A' to 'Z'.
@@ -53,17 +33,13 @@ std::uint64_t folded_word(std::string_view bytes) {
     return word | (((at_least_a ^ beyond_z) & kHighBits) >> 2);
   }
   for (unsigned char& c : buffer) {
-    c = kFolded[c];
+    c = fold_case(c);
   }
   std::memcpy(&word, buffer, sizeof word);
   return word;
 }
 
 }  // namespace
-
-unsigned char fold_case(unsigned char c) {
-  return kFolded[c];
-}
 
 bool same_name_ignoring_case(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace veltrano {
+#include "engine/characters.h"
 
-// The lower-case form of a Windows-1252 byte, as Windows folds it when it compares names.
-unsigned char fold_case(unsigned char c);
+namespace veltrano {
 
 bool same_name_ignoring_case(std::string_view a, std::string_view b);
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/batch_rename.h"
-#include "engine/char_rule.h"
+#include "engine/characters.h"
 #include "interface/texts.h"
 #include "operations/input_dialog.h"
 

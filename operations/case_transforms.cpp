@@ -1,25 +1,12 @@
 #include "operations/case_transforms.h"
 
+#include "engine/characters.h"
+
 namespace veltrano {
 namespace {
 
-bool is_upper(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-bool is_lower(char c) {
-  return c >= 'a' && c <= 'z';
-}
 bool is_letter(char c) {
-  return is_upper(c) || is_lower(c);
-}
-bool is_white_space(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-char upper_form(char c) {
-  return is_lower(c) ? static_cast<char>(c - 0x20) : c;
-}
-char lower_form(char c) {
-  return is_upper(c) ? static_cast<char>(c + 0x20) : c;
+  return is_upper_letter(c) || is_lower_letter(c);
 }
 
 }  // namespace
@@ -42,13 +29,13 @@ void spaces_to_underscores(std::string& stem) {
 
 void to_upper_case(std::string& stem) {
   for (char& c : stem) {
-    c = upper_form(c);
+    c = to_upper_letter(c);
   }
 }
 
 void to_lower_case(std::string& stem) {
   for (char& c : stem) {
-    c = lower_form(c);
+    c = to_lower_letter(c);
   }
 }
 
@@ -56,9 +43,9 @@ void to_normal_text(std::string& stem) {
   bool first_letter_pending = true;
   for (char& c : stem) {
     if (!first_letter_pending) {
-      c = lower_form(c);
+      c = to_lower_letter(c);
     } else if (is_letter(c)) {
-      c = upper_form(c);
+      c = to_upper_letter(c);
       first_letter_pending = false;
     }
   }
@@ -69,7 +56,7 @@ void to_title_case(std::string& stem) {
   for (char& c : stem) {
     const char read = c;
     if (is_letter(read)) {
-      c = word_start ? upper_form(read) : lower_form(read);
+      c = word_start ? to_upper_letter(read) : to_lower_letter(read);
       word_start = false;
     }
     if (read == ' ' || read == '_') {

@@ -1,7 +1,7 @@
 #include "operations/find_replace.h"
 
 #include "engine/batch_rename.h"
-#include "engine/char_rule.h"
+#include "engine/characters.h"
 #include "interface/texts.h"
 #include "operations/input_dialog.h"
 

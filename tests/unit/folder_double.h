@@ -25,7 +25,14 @@ class FolderDouble final : public Folder {
   explicit FolderDouble(const std::vector<std::string>& files = {}, std::string path = "C:\\F")
       : path(std::move(path)) {
     for (const std::string& name : files) {
-      const bool folder = name.ends_with('/');
+      add(name);
+    }
+  }
+
+  // Adds the entry unless its name is taken, letter case aside.
+  void add(const std::string& name) {
+    const bool folder = name.ends_with('/');
+    if (find(name.substr(0, name.size() - folder)) == nullptr) {
       entries.push_back({name.substr(0, name.size() - folder), "contents of " + name, folder});
     }
   }

@@ -2,6 +2,9 @@
 // list, the message line and "Rinomina" show after every change of a field.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "app/dispatch.h"
 #include "interface/texts.h"
 #include "tests/unit/folder_double.h"
@@ -10,11 +13,14 @@
 namespace veltrano::testing {
 namespace {
 
-// An operation dialog opened on a folder double, and `typed` typed into its fields in order.
+// An operation dialog, as the dispatch table opens it, on a folder double, with `typed` typed
+// into its fields in order.
 struct Open {
-  Open(const OperationControls& c, DialogProc proc, const Names& files, const Names& typed = {},
+  Open(const OperationControls& c, const Names& files, const Names& typed = {},
        std::string path = "C:\\F")
-      : c(c), folder(files, std::move(path)), dialog(proc, folder, c) {
+      : c(c),
+        folder(files, std::move(path)),
+        dialog(kDispatchTable.at(dispatch_row(c.main_button)).proc, folder, c) {
     dialog.open();
     for (std::size_t i = 0; i < typed.size(); ++i) {
       dialog.type(i == 0 ? c.input : c.second_input, typed[i]);
@@ -28,63 +34,31 @@ struct Open {
   MemoryDialog dialog;
 };
 
-// A text typed into a field, and what the dialog shows after it.
-struct Step {
-  ControlId field;
-  std::string text;
-  Names after;
-  std::string message;
-  bool can_rename;
-};
+// A text typed into a field (none for field 0: the dialog as it opened), then the after list, the
+// message line and whether "Rinomina" is enabled.
+using Step = std::tuple<ControlId, std::string, Names, std::string, bool>;
 
 void run(Open& d, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    SCOPED_TRACE(std::to_string(step.field) + " <- \"" + step.text.substr(0, 20) + '"');
-    d.dialog.type(step.field, step.text);
-    EXPECT_EQ(d.after(), step.after);
-    EXPECT_EQ(d.dialog.shown(d.c.message_line), step.message);
-    EXPECT_EQ(d.can_rename(), step.can_rename);
-    EXPECT_TRUE(d.dialog.boxes.empty());
+  for (const auto& [field, text, after, message, can_rename] : steps) {
+    SCOPED_TRACE(std::to_string(field) + " <- \"" + text.substr(0, 20) + '"');
+    if (field != 0) {
+      d.dialog.type(field, text);
+    }
+    EXPECT_EQ(d.after(), after);
+    EXPECT_EQ(d.dialog.shown(d.c.message_line), message);
+    EXPECT_EQ(d.can_rename(), can_rename);
+    EXPECT_EQ(d.dialog.boxes, Names{});
   }
 }
 
-const std::string kForbidden = texts::kForbiddenChars;
-
-TEST(InputDialogs, OpenWithAnEmptyPreviewAndRinominaDisabled) {
-  const ControlId start = kRenumber.frame.input, digits = kRenumber.frame.second_input;
-  const struct {
-    const OperationControls& c;
-    DialogProc proc;
-    std::string message;
-    std::optional<ControlId> focus;
-    std::map<ControlId, int> limits;
-  } rows[] = {
-      {kFindReplace, find_replace_dialog_proc, texts::kFindEmpty, kFindReplace.input, {}},
-      {kAddAtStart, add_at_start_dialog_proc, "", kAddAtStart.input, {}},
-      {kAddAtEnd, add_at_end_dialog_proc, "", kAddAtEnd.input, {}},
-      {kDeleteFirstChars,
-       delete_first_chars_dialog_proc,
-       "",
-       kDeleteFirstChars.input,
-       {{kDeleteFirstChars.input, 63}}},
-      {kRenumber.frame, renumber_dialog_proc, "", std::nullopt, {{start, 4}, {digits, 1}}},
-  };
-  for (const auto& row : rows) {
-    Open d(row.c, row.proc, {"a1.txt", "tool1.exe", "b1.jpg"});
-    EXPECT_EQ(d.dialog.entries(row.c.before_list), (Names{"a1", "b1"}));
-    EXPECT_EQ(d.dialog.entries(row.c.extension_list), (Names{".txt", ".jpg"}));
-    EXPECT_EQ(d.after(), Names{});
-    EXPECT_EQ(d.can_rename(), false);
-    EXPECT_EQ(d.dialog.shown(row.c.message_line), row.message);
-    EXPECT_EQ(d.dialog.focused, row.focus);
-    EXPECT_EQ(d.dialog.limits, row.limits);
-  }
-}
+const std::string kForbidden = texts::kForbiddenChars, kEmptyFind = texts::kFindEmpty;
 
 TEST(FindReplaceDialog, FollowsBothFieldsAtEveryChange) {
-  Open d(kFindReplace, find_replace_dialog_proc, {"Alba.txt", "Sole.txt", "Sola.txt/"});
+  Open d(kFindReplace, {"Alba.txt", "Sole.txt", "Sola.txt/"});
   const ControlId find = kFindReplace.input, replacement = kFindReplace.second_input;
-  run(d, {{replacement, "x", {}, texts::kFindEmpty, false},
+  EXPECT_EQ(d.dialog.focused, find);
+  run(d, {{0, "", {}, kEmptyFind, false},
+          {replacement, "x", {}, kEmptyFind, false},
           {find, "A", {"xlba", "Sole"}, "", true},
           {find, "a", {"Albx", "Sole"}, "", true},
           {replacement, std::string(200, 'x') + ":", {"Albx", "Sole"}, kForbidden, false},
@@ -95,7 +69,7 @@ TEST(FindReplaceDialog, FollowsBothFieldsAtEveryChange) {
           {find, "Sole", {"Alba", "Alba"}, "", false},
           {find, "e", {"Alba", "SolAlba"}, "", true},
           {replacement, "a", {"Alba", "Sola"}, "", false},  // the name of a folder
-          {find, "", {}, texts::kFindEmpty, false}});
+          {find, "", {}, kEmptyFind, false}});
 }
 
 TEST(AddTextDialogs, AddTheTextOnTheirSideAtEveryChange) {
@@ -105,10 +79,11 @@ TEST(AddTextDialogs, AddTheTextOnTheirSideAtEveryChange) {
     };
     const OperationControls& c = at_start ? kAddAtStart : kAddAtEnd;
     const std::string other = add("a", "x");  // the present stem of the third file
-    Open d(c, at_start ? add_at_start_dialog_proc : add_at_end_dialog_proc,
-           {"a.txt", "a.jpg", other + ".txt"});
+    Open d(c, {"a.txt", "a.jpg", other + ".txt"});
+    EXPECT_EQ(d.dialog.focused, c.input);
     const Names accented = {add("a", "\xE8"), add("a", "\xE8"), add(other, "\xE8")};
-    run(d, {{c.input, "x", {}, "", false},  // a clash shows no message and no names
+    run(d, {{0, "", {}, "", false},
+            {c.input, "x", {}, "", false},  // a clash shows no message and no names
             {c.input, "\xE8", accented, "", true},
             {c.input, std::string(200, 'x') + "<", accented, kForbidden, false},
             {c.input, "x", {}, kForbidden, false},
@@ -118,56 +93,35 @@ TEST(AddTextDialogs, AddTheTextOnTheirSideAtEveryChange) {
 }
 
 TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {
-  Open d(kDeleteFirstChars, delete_first_chars_dialog_proc,
-         {"01 Alba.txt", "02 Sole.jpg", "Sole.txt"});
+  Open d(kDeleteFirstChars, {"01 Alba.txt", "02 Sole.jpg", "Sole.txt"});
   const ControlId count = kDeleteFirstChars.input;
+  EXPECT_EQ(d.dialog.focused, count);
+  EXPECT_EQ(d.dialog.limits, (std::map<ControlId, int>{{count, 63}}));
   const std::string clash = texts::kDeleteClash, too_many = texts::kTooManyToDelete;
-  const Names kept = {"01 Alba", "02 Sole", "Sole"};
-  run(d, {{count, "1", {"1 Alba", "2 Sole", "ole"}, "", true},
+  const Names kept = {"01 Alba", "02 Sole", "Sole"}, one = {"1 Alba", "2 Sole", "ole"};
+  run(d, {{0, "", {}, "", false},
+          {count, "1", one, "", true},
           {count, "3", {"Alba", "Sole", "e"}, clash, false},  // another file's present stem
           {count, "4", {}, too_many, false},                  // "Sole" would keep nothing
           {count, "", {}, too_many, false},
           {count, "2", {" Alba", " Sole", "le"}, "", true},
           {count, "", {}, "", false},
           {count, "0", kept, "", true},
-          // Only the first fourteen characters form the count.
-          {count, "000000000000003", kept, "", true},
-          {count, "00000000000001", {"1 Alba", "2 Sole", "ole"}, "", true},
+          {count, "000000000000003", kept, "", true},  // the count is the first 14 characters
+          {count, "00000000000001", one, "", true},
           {count, "4294967299", {}, too_many, false},
           {count, "-1", {}, too_many, false}});
 }
 
-TEST(RenumberDialog, WithoutOneNumberedPositionOnlyAnnullaIsLeft) {
-  const Names no_digits = {texts::kWarningTitle, texts::kNoDigits};
-  const Names differs = {texts::kWarningTitle, texts::kPositionDiffers1, texts::kPositionDiffers2};
-  const struct {
-    Names files;
-    std::string marker;
-    Names before, after;
-  } cases[] = {
-      {{"mare.jpg", "sole.png", "prog1.exe"}, texts::kMarkerNoDigits, no_digits, {}},
-      {{"foto 3 mare.jpg", "foto 12 mare.jpg"}, texts::kMarkerPositionDiffers, differs, differs},
-  };
-  for (const auto& c : cases) {
-    const OperationControls& frame = kRenumber.frame;
-    Open d(frame, renumber_dialog_proc, c.files);
-    EXPECT_EQ(d.dialog.shown(kRenumber.marker), c.marker);
-    EXPECT_EQ(d.dialog.entries(frame.before_list), c.before);
-    EXPECT_EQ(d.after(), c.after);
-    for (const ControlId control : {frame.input, frame.second_input, frame.rename_button}) {
-      EXPECT_EQ(d.dialog.enabled(control), false) << control;
-    }
-    EXPECT_EQ(d.dialog.enabled(frame.cancel_button), true);
-  }
-}
-
 TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
   const OperationControls& c = kRenumber.frame;
-  Open d(c, renumber_dialog_proc, {"x5.txt", "mare.txt", "x6.txt", "x1.txt/"});
+  Open d(c, {"x5.txt", "mare.txt", "x6.txt", "x1.txt/"});
   EXPECT_EQ(d.dialog.shown(c.second_input), "3");
+  EXPECT_EQ(d.dialog.limits, (std::map<ControlId, int>{{c.input, 4}, {c.second_input, 1}}));
   const std::string too_low = texts::kDigitCountTooLow, clash = texts::kRenumberClash;
   const Names seven = {"x0000009", "x0000010"};
-  run(d, {{c.input, "1", {"x001", "x002"}, "", true},
+  run(d, {{0, "", {}, "", false},
+          {c.input, "1", {"x001", "x002"}, "", true},
           {c.second_input, "1", {"x1", "x2"}, clash, false},  // the name of a folder
           {c.input, "9", {}, too_low, false},
           {c.second_input, "2", {"x09", "x10"}, "", true},
@@ -182,64 +136,50 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
           {c.input, "-5", {}, "", false}});
 }
 
+TEST(RenumberDialog, WithoutOneNumberedPositionOnlyAnnullaIsLeft) {
+  const OperationControls& c = kRenumber.frame;
+  const Names differs = {texts::kWarningTitle, texts::kPositionDiffers1, texts::kPositionDiffers2};
+  const std::tuple<Names, std::string, Names, Names> cases[] = {
+      {{"f 3 m.jpg", "f 12 m.jpg"}, texts::kMarkerPositionDiffers, differs, differs},
+      {{"mare.jpg", "p1.exe"},
+       texts::kMarkerNoDigits,
+       {texts::kWarningTitle, texts::kNoDigits},
+       {}}};
+  for (const auto& [files, marker, before, after] : cases) {
+    Open d(c, files);
+    EXPECT_EQ(d.dialog.shown(kRenumber.marker), marker);
+    EXPECT_EQ(d.dialog.entries(c.before_list), before);
+    EXPECT_EQ(d.after(), after);
+    for (const ControlId control : {c.input, c.second_input, c.rename_button}) {
+      EXPECT_EQ(d.dialog.enabled(control), false) << control;
+    }
+  }
+}
+
 TEST(InputDialogs, APathTooLongIsRefusedWithItsMessageBox) {
-  // A path of 260 bytes, the terminating zero included, with the present names; 261 with one
-  // more character.
+  // With the present names, paths of 260 bytes, the terminating zero included.
   const std::string folder = "C:\\" + std::string(260 - 3 - 1 - 6 - 1, 'f');
-  const struct {
-    const OperationControls& c;
-    DialogProc proc;
-    Names typed, after;
-  } rows[] = {
-      {kFindReplace, find_replace_dialog_proc, {"1", "22"}, {"a22", "c2"}},
-      {kAddAtStart, add_at_start_dialog_proc, {"x"}, {}},
-      {kAddAtEnd, add_at_end_dialog_proc, {"x"}, {}},
-      {kRenumber.frame, renumber_dialog_proc, {"1"}, {"a001", "c002"}},
-  };
-  for (const auto& row : rows) {
-    Open d(row.c, row.proc, {"a1.txt", "c2.txt"}, row.typed, folder);
-    EXPECT_EQ(d.after(), row.after);
+  const std::tuple<const OperationControls&, Names, Names> rows[] = {
+      {kFindReplace, {"1", "22"}, {"a22", "c2"}},
+      {kAddAtStart, {"1"}, {}},
+      {kAddAtEnd, {"1"}, {}},
+      {kRenumber.frame, {"1"}, {"a001", "c002"}}};
+  for (const auto& [c, typed, after] : rows) {
+    Open d(c, {"a1.txt", "c2.txt"}, typed, folder);
+    EXPECT_EQ(d.after(), after);
     EXPECT_EQ(d.dialog.boxes,
               Names{std::string(texts::kPathTooLongCaption) + ":" + texts::kPathTooLong});
-    EXPECT_EQ(d.dialog.shown(row.c.message_line), "");
+    EXPECT_EQ(d.dialog.shown(c.message_line), "");
     EXPECT_EQ(d.can_rename(), false);
   }
 }
 
-TEST(InputDialogs, OnlyTheChangeNotificationRebuildsThePreview) {
-  const struct {
-    const OperationControls& c;
-    DialogProc proc;
-    Names typed;
-  } rows[] = {
-      {kFindReplace, find_replace_dialog_proc, {"a", "b"}},
-      {kAddAtStart, add_at_start_dialog_proc, {"x"}},
-      {kAddAtEnd, add_at_end_dialog_proc, {"x"}},
-      {kDeleteFirstChars, delete_first_chars_dialog_proc, {"1"}},
-      {kRenumber.frame, renumber_dialog_proc, {"1", "3"}},
-  };
-  for (const auto& row : rows) {
-    Open d(row.c, row.proc, {"a1.txt", "b2.txt"}, row.typed);
-    const Names shown = d.after();
-    ASSERT_EQ(shown.size(), 2u);
-    for (const ControlId field : {row.c.input, row.c.second_input}) {
-      for (const int notification : {0x100, 0x400}) {  // focus, update
-        d.dialog.type(field, "2", notification);
-      }
-    }
-    EXPECT_EQ(d.after(), shown);
-    EXPECT_EQ(d.can_rename(), true);
-  }
-}
-
 // Every row of the dispatch table opens the template of the dialog whose main button it answers
-// and runs that dialog's procedure, which lists the folder in its own controls; "Rinomina" renames
-// by the preview under the wait cursor, Esc and "Annulla" rename nothing; each ends with 0.
+// and runs that dialog's procedure: its preview is shown at that dialog's controls, and only the
+// change notification rebuilds it. "Rinomina" renames by it under the wait cursor, Esc and
+// "Annulla" rename nothing; each ends the dialog with 0.
 TEST(DispatchTable, EachMainButtonOpensItsDialog) {
-  const struct {
-    const OperationControls& c;
-    Names typed, after;
-  } rows[] = {
+  const std::tuple<const OperationControls&, Names, Names> rows[] = {
       {kFindReplace, {"b", "x"}, {"ax_c 1", "De f_2"}},
       {kDeleteFirstChars, {"1"}, {"b_c 1", "e f_2"}},
       {kAddAtStart, {"x"}, {"xab_c 1", "xDe f_2"}},
@@ -250,24 +190,27 @@ TEST(DispatchTable, EachMainButtonOpensItsDialog) {
       {kNormalText, {}, {"Ab_c 1", "De f_2"}},
       {kTitleCase, {}, {"Ab_C 1", "De F_2"}},
       {kUpperCase, {}, {"AB_C 1", "DE F_2"}},
-      {kLowerCase, {}, {"ab_c 1", "de f_2"}},
-  };
+      {kLowerCase, {}, {"ab_c 1", "de f_2"}}};
   const Names files = {"ab_c 1.txt", "De f_2.txt"};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.c.main_button);
-    const DialogStep& step = kDispatchTable.at(dispatch_row(row.c.main_button));
-    EXPECT_EQ(step.template_id, row.c.template_id);
-    Open d(row.c, step.proc, files, row.typed);
-    EXPECT_EQ(d.dialog.entries(row.c.before_list), (Names{"ab_c 1", "De f_2"}));
-    EXPECT_EQ(d.after(), row.after);
+  for (const auto& [c, typed, after] : rows) {
+    SCOPED_TRACE(c.main_button);
+    EXPECT_EQ(kDispatchTable.at(dispatch_row(c.main_button)).template_id, c.template_id);
+    Open d(c, files, typed);
+    for (const ControlId field : {c.input, c.second_input}) {
+      for (const int notification : {0x100, 0x400}) {  // focus, update
+        d.dialog.type(field, "2", notification);
+      }
+    }
+    EXPECT_EQ(d.dialog.entries(c.before_list), (Names{"ab_c 1", "De f_2"}));
+    EXPECT_EQ(d.after(), after);
     ASSERT_EQ(d.can_rename(), true);
-    d.dialog.command(row.c.rename_button);
-    EXPECT_EQ(d.folder.names(), (Names{row.after[0] + ".txt", row.after[1] + ".txt"}));
+    d.dialog.command(c.rename_button);
+    EXPECT_EQ(d.folder.names(), (Names{after[0] + ".txt", after[1] + ".txt"}));
     EXPECT_EQ(d.dialog.end_result, 0);
     EXPECT_EQ(d.dialog.wait_cursors, 1);
     EXPECT_FALSE(d.dialog.waiting);
-    for (const ControlId close : {kCommandCancel, row.c.cancel_button}) {
-      Open closed(row.c, step.proc, files, row.typed);
+    for (const ControlId close : {kCommandCancel, c.cancel_button}) {
+      Open closed(c, files, typed);
       closed.dialog.command(close);
       EXPECT_EQ(closed.dialog.end_result, 0);
       EXPECT_EQ(closed.folder.renamed_from, Names{});
@@ -292,14 +235,10 @@ TEST(MainDialog, ListsTheStemsAndOffersTheOperations) {
   }
   EXPECT_EQ(dialog.enabled(kMain.swap_button), false);
   EXPECT_EQ(dialog.enabled(kMain.new_functions_button), false);
-  dialog.end_result.reset();
-  dialog.command(kMain.new_functions_button);
-  EXPECT_EQ(dialog.end_result, std::nullopt);
   EXPECT_EQ(dialog.quit_code, std::nullopt);
   for (const ControlId quit : {kMain.quit_button, kCommandCancel}) {
-    MemoryDialog quitting(main_dialog_proc, folder);
-    quitting.command(quit);
-    EXPECT_EQ(quitting.quit_code, 0);
+    dialog.command(quit);
+    EXPECT_EQ(std::exchange(dialog.quit_code, std::nullopt), 0);
   }
 }
 

@@ -1,8 +1,7 @@
 // A folder in memory that finds names as Windows does, letter case aside (accented capitals
 // folded by a rule of its own, not the program's), and renames as Wine does on a Linux disk: a
 // rename onto the same name in another letter case reports success and changes nothing. Every
-// entry has contents of its own; renames from chosen names fail. A name given with a final slash
-// is a folder's.
+// entry has contents of its own; a name given with a final slash is a folder's.
 #pragma once
 
 #include <algorithm>
@@ -24,11 +23,8 @@ class FolderDouble final : public Folder {
 
   explicit FolderDouble(const std::vector<std::string>& files = {}, std::string path = "C:\\F")
       : path(std::move(path)) {
-    for (const std::string& name : files) {
-      add(name);
-    }
+    std::for_each(files.begin(), files.end(), [this](const std::string& name) { add(name); });
   }
-
   // Adds the entry unless its name is taken, letter case aside.
   void add(const std::string& name) {
     const bool folder = name.ends_with('/');
@@ -36,18 +32,15 @@ class FolderDouble final : public Folder {
       entries.push_back({name.substr(0, name.size() - folder), "contents of " + name, folder});
     }
   }
-
   std::vector<std::string> names() const {
     std::vector<std::string> names;
-    for (const Entry& entry : entries) {
-      names.push_back(entry.name);
-    }
+    std::transform(entries.begin(), entries.end(), std::back_inserter(names),
+                   [](const Entry& entry) { return entry.name; });
     return names;
   }
   Entry* find(std::string_view name) {
     const auto fold = [](unsigned char c) {
-      const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-      return capital ? c + 0x20 : c + 0;
+      return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 0x20 : c + 0;
     };
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const Entry& entry) {
       return std::equal(name.begin(), name.end(), entry.name.begin(), entry.name.end(),
@@ -65,6 +58,7 @@ class FolderDouble final : public Folder {
     }
     return true;
   }
+  // Fails for the names in `refused`.
   bool rename_no_replace(const std::string& from, const std::string& to) override {
     renamed_from.push_back(from);
     Entry* const source = find(from);
@@ -80,7 +74,7 @@ class FolderDouble final : public Folder {
 
   std::string path;
   std::vector<Entry> entries;
-  std::set<std::string> refused;          // renames from these names fail
+  std::set<std::string> refused;
   std::vector<std::string> renamed_from;  // every rename asked for, in order
 };
 

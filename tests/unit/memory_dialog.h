@@ -1,6 +1,6 @@
-// A dialog held in memory, for driving the program's dialog procedures natively. Setting the text
-// of one of its edit fields raises the change notification, as on Windows; a control that
-// nothing enabled or disabled answers neither.
+// A dialog held in memory, for driving the dialog procedures natively. Setting the text of one of
+// its edit fields raises the change notification, as on Windows; a control that nothing enabled
+// or disabled is neither.
 #pragma once
 
 #include <map>
@@ -31,8 +31,7 @@ class MemoryDialog final : public Dialog {
     command(edit, notification);
   }
   std::optional<bool> enabled(ControlId control) const {
-    const auto found = enabled_.find(control);
-    return found == enabled_.end() ? std::nullopt : std::optional<bool>(found->second);
+    return enabled_.contains(control) ? std::optional(enabled_.at(control)) : std::nullopt;
   }
   Names entries(ControlId list) const { return lists.contains(list) ? lists.at(list) : Names{}; }
   std::string shown(ControlId control) const {
@@ -51,8 +50,7 @@ class MemoryDialog final : public Dialog {
   void list_reset(ControlId list) override { lists[list].clear(); }
   int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
   std::string list_text(ControlId list, int index) const override {
-    const Names names = entries(list);
-    return index >= 0 && index < list_count(list) ? names[static_cast<std::size_t>(index)] : "";
+    return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
   }
   void list_add(ControlId list, std::string_view text) override { lists[list].emplace_back(text); }
   void list_freeze(ControlId, bool) override {}
@@ -73,8 +71,8 @@ class MemoryDialog final : public Dialog {
     boxes.push_back(std::string(caption) + ":" + std::string(text));
   }
   void show_wait_cursor(bool busy) override {
-    wait_cursors += busy ? 1 : 0;
     waiting = busy;
+    wait_cursors += busy ? 1 : 0;
   }
   void end(int result) override { end_result = result; }
   void post_quit(int code) override { quit_code = code; }

@@ -1,11 +1,12 @@
-// The byte-level rules as tables: transforms, numbers, the listing rule and the name checks.
+// The rules on bytes and names as tables: transforms, numbers, the listing rule, the name checks
+// and the rename itself.
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "app/command_line.h"
 #include "engine/batch_rename.h"
 #include "engine/file_name.h"
+#include "engine/rename_files.h"
 #include "engine/windows_names.h"
 #include "operations/case_transforms.h"
 #include "operations/digit_runs.h"
@@ -19,31 +20,23 @@ namespace {
 using Names = std::vector<std::string>;
 
 TEST(CaseTransforms, RewriteStemsByteForByte) {
-  const struct {
-    void (*transform)(std::string&);
-    std::string before, after;
-  } cases[] = {
+  const std::tuple<void (*)(std::string&), std::string, std::string> cases[] = {
       {underscores_to_spaces, "il_mio__file-2", "il mio  file-2"},
       {spaces_to_underscores, "a b\tc\nd\re\vf\fg-h\xA0", "a_b_c_d_e_f_g-h\xA0"},
       {to_upper_case, "azAZ@[`{ \xE0\xFF", "AZAZ@[`{ \xE0\xFF"},
       {to_lower_case, "AZaz@[`{ \xC0\xDE", "azaz@[`{ \xC0\xDE"},
       {to_normal_text, "01 - LA MIA_CANZONE", "01 - La mia_canzone"},
-      {to_normal_text, "\xE0 ZETA", "\xE0 Zeta"},
-      {to_normal_text, "zETA", "Zeta"},
+      {to_normal_text, "\xE0 zETA", "\xE0 Zeta"},
       {to_title_case, "il mio_FILE rock-and-roll", "Il Mio_File Rock-and-roll"},
-      {to_title_case, "zz  zz_\xE8ra l'amore.x\ty", "Zz  Zz_\xE8Ra L'amore.x\ty"},
-  };
-  for (const auto& c : cases) {
-    std::string stem = c.before;
-    c.transform(stem);
-    EXPECT_EQ(stem, c.after) << c.before;
+      {to_title_case, "zz  zz_\xE8ra l'amore.x\ty", "Zz  Zz_\xE8Ra L'amore.x\ty"}};
+  for (auto [transform, stem, expected] : cases) {
+    transform(stem);
+    EXPECT_EQ(stem, expected);
   }
 }
 
 TEST(ReplaceAll, LeftToRightWithoutOverlapNorSearchingInsertedText) {
-  const struct {
-    std::string text, find, replacement, expected;
-  } cases[] = {
+  const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
       {"Canzone_01", "Canzone", "Brano", "Brano_01"},
       {"Canzone_01", "canzone", "B", "Canzone_01"},
       {"Foto 12 12", "12", "", "Foto  "},
@@ -51,71 +44,58 @@ TEST(ReplaceAll, LeftToRightWithoutOverlapNorSearchingInsertedText) {
       {"xax", "x", "xax", "xaxaxax"},
       {"abc", "abcd", "z", "abc"},
       {"CITT\xC0", "\xE0", "a", "CITT\xC0"},
-      {"abc", "", "z", "abc"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(replace_all(c.text, c.find, c.replacement), c.expected) << c.text << '/' << c.find;
+      {"abc", "", "z", "abc"}};
+  for (const auto& [text, find, replacement, expected] : cases) {
+    EXPECT_EQ(replace_all(text, find, replacement), expected) << text << '/' << find;
   }
 }
 
 TEST(DecimalValue, ReadsAsAtoiButSaturates) {
-  const std::pair<const char*, int> cases[] = {
-      {"", 0},
-      {"abc", 0},
-      {"0042", 42},
-      {" \t7x", 7},
-      {"-5", -5},
-      {"+3", 3},
-      {"- 3", 0},
-      {"2147483647", INT_MAX},
-      {"2147483648", INT_MAX},
-      {"4294967299", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"-99999999999", INT_MIN},
-  };
+  const std::pair<const char*, int> cases[] = {{"", 0},
+                                               {"abc", 0},
+                                               {"0042", 42},
+                                               {" \t7x", 7},
+                                               {"-5", -5},
+                                               {"+3", 3},
+                                               {"- 3", 0},
+                                               {"2147483647", INT_MAX},
+                                               {"2147483648", INT_MAX},
+                                               {"4294967299", INT_MAX},
+                                               {"-2147483648", INT_MIN},
+                                               {"-99999999999", INT_MIN}};
   for (const auto& [text, value] : cases) {
     EXPECT_EQ(decimal_value(text), value) << text;
   }
 }
 
 TEST(Listing, SplitsListableFilesAtTheLastDot) {
-  const struct {
-    std::string name;
-    bool is_directory;
-    std::optional<std::pair<std::string, std::string>> split;
-  } cases[] = {
-      {"archive.tar.gz", false, {{"archive.tar", ".gz"}}},
-      {".profile", false, {{"", ".profile"}}},
-      {"trailing.", false, {{"trailing", "."}}},
-      {"main.cc", false, {{"main", ".cc"}}},
-      {"x.zipx", false, {{"x", ".zipx"}}},
-      {"README", false, {}},
-      {"..", true, {}},
-      {"dir.jpg", true, {}},
-  };
-  for (const auto& c : cases) {
-    const auto split = split_listable({c.name, c.is_directory});
-    EXPECT_EQ(split.has_value(), c.split.has_value()) << c.name;
-    if (split && c.split) {
-      EXPECT_EQ(std::pair(std::string(split->stem), std::string(split->extension)), *c.split);
-    }
+  // Each entry with its stem and extension joined by a bar, or nothing when it is not listed.
+  const std::tuple<std::string, bool, std::string> entries[] = {
+      {"archive.tar.gz", false, "archive.tar|.gz"},
+      {".profile", false, "|.profile"},
+      {"trailing.", false, "trailing|."},
+      {"main.cc", false, "main|.cc"},
+      {"x.zipx", false, "x|.zipx"},
+      {"x.\xC8XE", false, "x|.\xC8XE"},
+      {"README", false, ""},
+      {"..", true, ""},
+      {"dir.jpg", true, ""}};
+  for (const auto& [name, is_directory, split] : entries) {
+    const auto listed = split_listable({name, is_directory});
+    EXPECT_EQ(listed ? std::string(listed->stem) + '|' + std::string(listed->extension) : "",
+              split);
   }
   for (const char* excluded :
        {".c", ".H", ".rc", ".Exe", ".db", ".obj", ".dep", ".err", ".res", ".prj", ".ZIP"}) {
-    EXPECT_EQ(extension_allowed(excluded), 0) << excluded;
-  }
-  for (const char* allowed : {".cc", ".ch", ".", ".jpg", ".exe2", ".\xC8XE"}) {
-    EXPECT_EQ(extension_allowed(allowed), 1) << allowed;
+    EXPECT_EQ(split_listable({std::string("x") + excluded, false}), std::nullopt) << excluded;
   }
 }
 
 TEST(WindowsNames, ExactNamesAndDeviceNames) {
   const std::pair<std::string, bool> exact[] = {
-      {"foto.jpg", true},     {".profile", true},    {" lead.txt", true},   {"console.txt", true},
-      {"notes.", false},      {"notes.txt ", false}, {"a\\b.txt", false},   {"a/b.txt", false},
-      {"c:d.txt", false},     {"a*?.txt", false},    {"a\"<>|.txt", false}, {"tab\t.txt", false},
-      {"Com1.tar.gz", false}, {"", false},
-  };
+      {"foto.jpg", true}, {".profile", true},     {" lead.txt", true}, {"console.txt", true},
+      {"notes.", false},  {"notes.txt ", false},  {"a\\b.txt", false}, {"c:d.txt", false},
+      {"a*?.txt", false}, {"Com1.tar.gz", false}, {"", false}};
   for (const auto& [name, is_exact] : exact) {
     EXPECT_EQ(is_exact_name(name), is_exact) << name;
   }
@@ -133,93 +113,92 @@ TEST(FindNameProblem, RefusesNewNamesThatCannotAllBeApplied) {
              kLong = NameProblem::kPathTooLong;
   // A directory of 8 bytes, a separator, the name and the terminating zero: 260 bytes at most.
   const std::string fits(246, 'x'), one_more(247, 'x'), fits6(244, 'x');
-  const struct {
-    Names before, extensions, after;
-    NameProblem problem;
-    Names others = {};  // the names of the entries that are not listed
-  } cases[] = {
-      {{"a", "b"}, {".txt", ".txt"}, {"a", "b"}, kNone},
-      {{"a", "b"}, {".txt", ".txt"}, {fits, "b"}, kNone},
-      {{"a", "b"}, {".txt", ".txt"}, {"a", one_more}, kLong},
-      {{"a", "b"}, {".t", ".jpeg"}, {"a", fits}, kLong},  // each file with its own extension
-      {{"a", "b"}, {".jpeg", ".t"}, {fits, "b"}, kLong},
-      {{"a", "b"}, {".jpeg", ".t"}, {fits6, one_more}, kNone},
-      {{"b", "a"}, {".txt", ".jpg"}, {"a", "a"}, kClash},  // another file's present stem
-      {{"f1", "F2"}, {".jpg", ".JPG"}, {"f2", "F2"}, kClash},
-      {{"a", "\xC0"}, {".txt", ".txt"}, {"\xE0", "\xC0"}, kClash},
-      {{"1", "2"}, {".txt", ".txt"}, {"2", "3"}, kClash},
-      {{"x", "y"}, {".mp3", ".MP3"}, {"Alba", "alba"}, kClash},  // one name for two files
-      {{"x", "y"}, {".txt", ".jpg"}, {"z", "z"}, kNone},
-      {{"report", "b"}, {".txt", ".txt"}, {"REPORT", "b"}, kNone},
-      {{"A", "a"}, {".jpg", ".jpg"}, {"a", "a"}, kClash},
-      {{"a", "a"}, {".txt", ".jpg"}, {"b", "c"}, kNone},
-      {{"x", "y"}, {".txt", ".txt"}, {"z", "y"}, kClash, {"Z.TXT"}},
-      {{"x", "y"}, {".txt", ".txt"}, {"z", "y"}, kNone, {"Z"}},
-      {{"x", "y"}, {".txt", ".txt"}, {"com1", "y"}, kClash},
-      {{"con", "y"}, {".txt", ".txt"}, {"con", "z"}, kNone},
-      {{"a", "b"}, {".txt", ".txt"}, {"c"}, NameProblem::kNothingToApply},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(find_name_problem(8, c.before, c.extensions, c.after, c.others), c.problem)
-        << ::testing::PrintToString(c.before) << " -> " << ::testing::PrintToString(c.after);
+  const Names txt = {".txt", ".txt"};
+  // Present stems, extensions, new stems, the problem, and the entries that are not listed.
+  const std::tuple<Names, Names, Names, NameProblem, Names> cases[] = {
+      {{"a", "b"}, txt, {"a", "b"}, kNone, {}},
+      {{"a", "b"}, txt, {fits, "b"}, kNone, {}},
+      {{"a", "b"}, txt, {"a", one_more}, kLong, {}},
+      {{"a", "b"}, {".t", ".jpeg"}, {"a", fits}, kLong, {}},  // each file with its own extension
+      {{"a", "b"}, {".jpeg", ".t"}, {fits, "b"}, kLong, {}},
+      {{"a", "b"}, {".jpeg", ".t"}, {fits6, one_more}, kNone, {}},
+      {{"b", "a"}, {".txt", ".jpg"}, {"a", "a"}, kClash, {}},  // another file's present stem
+      {{"f1", "F2"}, {".jpg", ".JPG"}, {"f2", "F2"}, kClash, {}},
+      {{"a", "\xC0"}, txt, {"\xE0", "\xC0"}, kClash, {}},
+      {{"1", "2"}, txt, {"2", "3"}, kClash, {}},
+      {{"x", "y"}, {".mp3", ".MP3"}, {"Alba", "alba"}, kClash, {}},  // one name for two files
+      {{"x", "y"}, {".txt", ".jpg"}, {"z", "z"}, kNone, {}},
+      {{"report", "b"}, txt, {"REPORT", "b"}, kNone, {}},
+      {{"A", "a"}, {".jpg", ".jpg"}, {"a", "a"}, kClash, {}},
+      {{"a", "a"}, {".txt", ".jpg"}, {"b", "c"}, kNone, {}},
+      {{"x", "y"}, txt, {"z", "y"}, kClash, {"Z.TXT"}},
+      {{"x", "y"}, txt, {"z", "y"}, kNone, {"Z"}},
+      {{"x", "y"}, txt, {"com1", "y"}, kClash, {}},
+      {{"con", "y"}, txt, {"con", "z"}, kNone, {}},
+      {{"a", "b"}, txt, {"c"}, NameProblem::kNothingToApply, {}}};
+  for (const auto& [before, extensions, after, problem, others] : cases) {
+    EXPECT_EQ(find_name_problem(8, before, extensions, after, others), problem)
+        << ::testing::PrintToString(before) << " -> " << ::testing::PrintToString(after);
   }
 }
 
-TEST(DigitRuns, FirstRunPositionsAndTheirAnalysis) {
-  const struct {
-    const char* stem;
-    int first, last;
-  } positions[] = {{"foto 03 mare", 5, 6}, {"cd2 track05", 2, 2}, {"2019", 0, 3},
-                   {"a/:9", 3, 3},         {"\xB2\xB3 5", 3, 3},  {"", -1, -1}};
-  for (const auto& p : positions) {
-    EXPECT_EQ(first_digit_position(p.stem), p.first) << p.stem;
-    EXPECT_EQ(last_digit_position(p.stem), p.last) << p.stem;
+TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
+  const Names abc = {"a", "b", "c"}, xyz = {"x", "y", "z"}, exts = {".txt", ".jpg", ".txt"};
+  const Names files = {"a.txt", "b.jpg", "c.txt"};
+  // Files, present stems, extensions, new stems, the names whose rename fails, and the result.
+  const std::tuple<Names, Names, Names, Names, Names, Names> cases[] = {
+      // A change of letter case alone, accented capital included, goes by a temporary name.
+      {{"\xC0 b.txt", "X.txt"},
+       {"\xC0 b", "X"},
+       {".txt", ".txt"},
+       {"\xE0 b", "x"},
+       {},
+       {"\xE0 b.txt", "x.txt"}},
+      {files, abc, exts, xyz, {"a.txt"}, {"a.txt", "y.jpg", "z.txt"}},
+      {files, abc, exts, xyz, {"b.jpg"}, {"x.txt", "b.jpg", "z.txt"}},
+      {files, abc, exts, {"a", "b", "y"}, {}, {"a.txt", "b.jpg", "y.txt"}}};
+  for (const auto& [names, before, extensions, after, refused, result] : cases) {
+    FolderDouble folder(names);
+    folder.refused.insert(refused.begin(), refused.end());
+    rename_files(folder, before, extensions, after);
+    EXPECT_EQ(folder.names(), result);
+    for (std::size_t i = 0; i < after.size(); ++i) {  // an unchanged name is never renamed
+      EXPECT_TRUE(before[i] != after[i] || !std::ranges::count(folder.renamed_from, names[i]));
+    }
+  }
+}
+
+TEST(Renumbering, FindsTheFirstRunOfDigitsAndWritesTheNewNumber) {
+  const std::tuple<const char*, int, int> positions[] = {
+      {"foto 03 mare", 5, 6}, {"cd2 track05", 2, 2}, {"2019", 0, 3},
+      {"a/:9", 3, 3},         {"\xB2\xB3 5", 3, 3},  {"", -1, -1}};
+  for (const auto& [stem, first, last] : positions) {
+    EXPECT_EQ(first_digit_position(stem), first) << stem;
+    EXPECT_EQ(last_digit_position(stem), last) << stem;
   }
   const std::pair<Names, DigitAnalysis> folders[] = {
       {{"f 03 m.jpg", "f 12 m.jpg", "mare.jpg", "d1.x/", "f1.exe"}, SAME_POSITION},
       {{"f 3 m.jpg", "f 12 m.jpg"}, POSITION_DIFFERS},
       {{"ab12.txt", "abc2.txt"}, POSITION_DIFFERS},
       {{"a1.txt", "b2.txt", "c33.txt"}, POSITION_DIFFERS},
-      {{"mare.mp3", "sole.mp3"}, NO_DIGITS},
-  };
+      {{"mare.mp3", "sole.mp3"}, NO_DIGITS}};
   for (const auto& [files, analysis] : folders) {
-    const NumberedFiles numbered = gather_numbered_files(FolderDouble(files));
-    EXPECT_EQ(analyse_digit_positions(numbered), analysis) << files[0];
+    EXPECT_EQ(analyse_digit_positions(gather_numbered_files(FolderDouble(files))), analysis);
   }
-}
-
-TEST(Renumbering, WritesTheNumberWithLeadingZeros) {
-  const std::pair<long long, int> widths[] = {
-      {1, 1}, {9, 1}, {10, 2}, {9'999'999, 7}, {10'000'000, -1}, {0, -1}, {LLONG_MIN, -1}};
+  const std::pair<long long, int> widths[] = {{1, 1},         {9, 1},           {10, 2},
+                                              {9'999'999, 7}, {10'000'000, -1}, {0, -1}};
   for (const auto& [value, width] : widths) {
     EXPECT_EQ(decimal_width(value), width) << value;
   }
-  const struct {
-    const char* stem;
-    long long number;
-    int digit_count;
-    const char* expected;
-  } stems[] = {{"foto 03 mare", 1, 3, "foto 001"},
-               {"cd2 track05", 12, 1, "cd12"},
-               {"x5", 5, 8, "x00000005"},
-               {"x5", 5, 9, "x5"},
-               {"x5", 5, 0, "x5"},
-               {"IMG_0417", 9'999, 5, "IMG_09999"}};
-  for (const auto& s : stems) {
-    EXPECT_EQ(make_renumbered_stem(s.stem, s.number, s.digit_count), s.expected) << s.stem;
-  }
-}
-
-TEST(CommandLineTail, SkipsTheProgramPathAndTheBlanksAfterIt) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"\"C:\\a b\\v.exe\" uno due", "uno due"},
-      {"\"C:\\a b\\v.exe\"x", "x"},
-      {"\"C:\\a b\\v.exe uno", "\"C:\\a b\\v.exe uno"},
-      {"v.exe   uno  ", "uno  "},
-      {"v.exe", ""},
-      {"v.exe\tuno", ""}};
-  for (const auto& [line, tail] : cases) {
-    EXPECT_EQ(command_line_tail(line), tail) << line;
+  const std::tuple<const char*, long long, int, const char*> stems[] = {
+      {"foto 03 mare", 1, 3, "foto 001"},
+      {"cd2 track05", 12, 1, "cd12"},
+      {"x5", 5, 8, "x00000005"},
+      {"x5", 5, 9, "x5"},
+      {"x5", 5, 0, "x5"},
+      {"IMG_0417", 9'999, 5, "IMG_09999"}};
+  for (const auto& [stem, number, digit_count, expected] : stems) {
+    EXPECT_EQ(make_renumbered_stem(stem, number, digit_count), expected) << stem;
   }
 }
 

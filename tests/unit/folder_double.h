@@ -21,12 +21,11 @@ class FolderDouble final : public Folder {
     std::for_each(entries.begin(), entries.end(), [this](const std::string& name) { add(name); });
   }
   // Adds the entry unless its name is taken, letter case aside.
-  void add(std::string name) {
-    const bool folder = name.ends_with('/');
-    name.resize(name.size() - folder);
+  void add(const std::string& entry) {
+    const std::string name = entry.substr(0, entry.find('/'));
     if (find(name) == names.end()) {
       names.push_back(name);
-      if (folder) {
+      if (entry.ends_with('/')) {
         folders.insert(name);
       }
     }

@@ -1,9 +1,8 @@
 // Random folders biased towards names that collide, worked on by every operation dialog with
 // random inputs, "Rinomina" pressed whenever it is enabled, and now and then one rename refused.
-// The folder double can neither lose nor overwrite an entry, so after every step the test looks at
-// names: every entry under its old name or the one the preview gave it, a name that stays never
-// renamed, and a preview that a dialog checked applied whole but for the refused rename.
-// VELTRANO_TRIALS and VELTRANO_SEED (the first seed) replay a run.
+// After every step: every entry under its old name or the one the preview gave it, a name that
+// stays never renamed, and a preview that the dialog checked applied whole but for the refused
+// rename. VELTRANO_TRIALS and VELTRANO_SEED (the first seed) replay a run.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -26,29 +25,29 @@ const Names kExtensions = {".jpg", ".JPG", ".txt", ".exe", ".Zip", ".jpg/"};
 const Names kTyped = {"",  "0",    "1",    "2",    "3",   "o", "O", "_",
                       " ", "\xC0", "\xE0", "foto", "con", "?", "F"};
 
-class Trial {
- public:
-  explicit Trial(unsigned seed) : random_(seed) {
-    folder_.path = pick(4) == 0 ? std::string(240, 'd') : "C:\\F";
-    for (int i = 3 + pick(6); i > 0; --i) {
-      folder_.add(kStems[pick(kStems.size())] + kExtensions[pick(kExtensions.size())]);
-    }
+void run_trial(unsigned seed) {
+  std::mt19937 random(seed);
+  const auto pick = [&random](std::size_t count) {
+    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+  };
+  FolderDouble folder({}, pick(4) == 0 ? std::string(240, 'd') : "C:\\F");
+  for (std::size_t i = 3 + pick(6); i > 0; --i) {
+    folder.add(kStems[pick(kStems.size())] + kExtensions[pick(kExtensions.size())]);
   }
-
-  void run_operation() {
+  for (int operation = 0; operation < 3 && !::testing::Test::HasFailure(); ++operation) {
     const OperationControls& c = kOperationDialogs[pick(std::size(kOperationDialogs))];
-    const Names before = folder_.names;
-    MemoryDialog dialog(kDispatchTable.at(dispatch_row(c.main_button)).proc, folder_, c);
+    const Names before = folder.names;
+    MemoryDialog dialog(kDispatchTable.at(dispatch_row(c.main_button)).proc, folder, c);
     dialog.open();
     for (int i = 0; i < 4 && c.input != 0 && dialog.enabled(c.rename_button) != true; ++i) {
       const ControlId field = c.second_input != 0 && pick(2) == 0 ? c.second_input : c.input;
       if (dialog.enabled(field) != false) {
         dialog.type(field, kTyped[pick(kTyped.size())]);
-        ASSERT_EQ(folder_.names, before) << "typing renamed a file";
+        ASSERT_EQ(folder.names, before) << "typing renamed a file";
       }
     }
     if (dialog.enabled(c.rename_button) != true) {
-      return;
+      continue;
     }
     // Each listed name with the name that the preview gives it.
     std::map<std::string, std::string> preview;
@@ -57,34 +56,26 @@ class Trial {
     for (std::size_t i = 0; i < after.size(); ++i) {
       preview[stems.at(i) + extensions.at(i)] = after[i] + extensions.at(i);
     }
-    folder_.refused.clear();
+    folder.refused.clear();
     if (pick(3) == 0 && !preview.empty()) {
-      folder_.refused.insert(std::next(preview.begin(), pick(preview.size()))->first);
+      folder.refused.insert(std::next(preview.begin(), pick(preview.size()))->first);
     }
-    folder_.renamed_from.clear();
+    folder.renamed_from.clear();
     dialog.command(c.rename_button);
     for (std::size_t i = 0; i < before.size(); ++i) {
-      const std::string &was = before[i], &is = folder_.names[i];
-      const auto listed = folder_.folders.contains(was) ? preview.end() : preview.find(was);
+      const std::string &was = before[i], &is = folder.names[i];
+      const auto listed = folder.folders.contains(was) ? preview.end() : preview.find(was);
       const std::string wanted = listed == preview.end() ? was : listed->second;
       SCOPED_TRACE(was + " -> " + wanted + ", now " + is);
       EXPECT_TRUE(is == was || is == wanted);
       if (wanted == was) {
-        EXPECT_EQ(std::ranges::count(folder_.renamed_from, was), 0) << "renamed, yet it stays";
-      } else if (c.message_line != 0 && !folder_.refused.contains(was)) {
-        EXPECT_EQ(is, wanted) << "an accepted preview was not applied whole";  // checked
+        EXPECT_EQ(std::ranges::count(folder.renamed_from, was), 0) << "renamed, yet it stays";
+      } else if (c.message_line != 0 && !folder.refused.contains(was)) {
+        EXPECT_EQ(is, wanted) << "a preview that the dialog checked was not applied whole";
       }
     }
   }
-
- private:
-  int pick(std::size_t count) {
-    return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random_);
-  }
-
-  std::mt19937 random_;
-  FolderDouble folder_;
-};
+}
 
 unsigned environment_number(const char* name, unsigned otherwise) {
   const char* text = std::getenv(name);
@@ -98,10 +89,7 @@ TEST(RenameProperty, RandomFoldersAndOperationsNeverLoseNorMisnameAFile) {
   for (unsigned trial = 0; trial < trials && !::testing::Test::HasFailure(); ++trial) {
     SCOPED_TRACE("replay with VELTRANO_SEED=" + std::to_string(seed + trial) +
                  " VELTRANO_TRIALS=1");
-    Trial run(seed + trial);
-    for (int operation = 0; operation < 3 && !::testing::Test::HasFailure(); ++operation) {
-      run.run_operation();
-    }
+    run_trial(seed + trial);
   }
 }
 

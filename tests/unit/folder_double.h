@@ -1,8 +1,7 @@
 // A folder in memory that finds names as Windows does, letter case aside (accented capitals
 // folded by a rule of its own, not the program's), and renames as Wine does on a Linux disk: a
-// rename onto the same name in another letter case reports success and changes nothing. Its
-// entries keep their place in the enumeration; a name given with a final slash is a folder's.
-// No call of the Folder interface removes or replaces an entry, so names tell the whole story.
+// rename onto the same name in another letter case reports success and changes nothing. No call
+// removes an entry nor moves it in the enumeration. A final slash makes a folder's name.
 #pragma once
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // A dialog held in memory, for driving the dialog procedures natively. Setting the text of one of
-// its edit fields raises the change notification, as on Windows; a control that nothing enabled
-// or disabled is neither.
+// its edit fields (the input fields of its controls) raises the change notification, as on
+// Windows; a control that nothing enabled or disabled is neither.
 #pragma once
 
 #include <map>
@@ -17,7 +17,6 @@ using Names = std::vector<std::string>;
 
 class MemoryDialog final : public Dialog {
  public:
-  // The input fields of `controls` are its edit fields.
   MemoryDialog(DialogProc proc, Folder& folder, const OperationControls& controls = {})
       : proc_(proc), folder_(folder), edits_{controls.input, controls.second_input} {}
 
@@ -40,7 +39,6 @@ class MemoryDialog final : public Dialog {
 
   std::map<ControlId, Names> lists;
   std::map<ControlId, std::string> texts;
-  std::map<ControlId, int> limits;
   std::optional<ControlId> focused;
   std::optional<int> end_result, quit_code;
   Names boxes;  // each message box as its caption, a colon and its text
@@ -64,7 +62,7 @@ class MemoryDialog final : public Dialog {
       command(control, kEditChange);
     }
   }
-  void limit_text(ControlId edit, int characters) override { limits[edit] = characters; }
+  void limit_text(ControlId, int) override {}
   void enable(ControlId control, bool enabled) override { enabled_[control] = enabled; }
   void focus(ControlId control) override { focused = control; }
   void message_box(std::string_view text, std::string_view caption) override {

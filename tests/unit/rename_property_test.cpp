@@ -17,8 +17,7 @@
 namespace veltrano::testing {
 namespace {
 
-// "Foto.jpg~0" is the temporary name of a change of case of "foto.jpg"; a final slash makes a
-// folder.
+// "Foto.jpg~0" is the temporary name of a change of case of "foto.jpg".
 const Names kStems = {"foto", "Foto", "FOTO 1", "foto_1", "foto 1", "\xC0 2",     "\xE0 2",
                       "a1",   "A1",   "01 x",   "con",    "b",      "Foto.jpg~0", ""};
 const Names kExtensions = {".jpg", ".JPG", ".txt", ".exe", ".Zip", ".jpg/"};

@@ -117,7 +117,7 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
           {c.input, "", seven, "", true},  // an empty field keeps the preview
           {c.input, "9999998", {"x9999998", "x9999999"}, "", true},
           {c.input, "9999999", {}, too_low, false},
-          {c.input, "2147483647", {}, too_low, false},
+          {c.input, "2147483648", {}, too_low, false},
           {c.input, "-99999999999999999999", {}, "", false}});  // pasted: no new names
   // Without one numbered position only "Annulla" is left.
   for (const bool numbered : {false, true}) {

@@ -40,14 +40,15 @@ win-clang: deps
 	@cmake --build $(CLANG) -j $(JOBS) --target veltrano
 
 # The end-to-end run first, its cases shown one per line; then the native tests under the
-# sanitizers, quietly unless one fails; then every native test, whose summary closes the run. All
-# run even when one fails.
+# sanitizers, quietly unless one fails; then every native test; last, the lines of the tests against
+# the program's. All run even when one fails.
 test: native sanitized win win-clang
 	@status=0; \
 	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \
 	if log=$$(ctest --test-dir $(SANITIZED) -j $(JOBS) --output-on-failure 2>&1); then \
 	  echo "sanitized: $$(grep 'tests passed' <<<"$$log")"; else echo "$$log"; status=1; fi; \
 	ctest --test-dir $(NATIVE) -E end_to_end --output-on-failure -j $(JOBS) || status=1; \
+	tools/count-lines || status=1; \
 	exit $$status
 
 # The rename property test over many random folders; it prints its first seed, and

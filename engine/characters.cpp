@@ -68,6 +68,10 @@ char to_lower_letter(char c) {
   return is_upper_letter(c) ? static_cast<char>(c + 0x20) : c;
 }
 
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 bool is_white_space(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }

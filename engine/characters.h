@@ -1,7 +1,8 @@
 // The rules on single Windows-1252 bytes, all in one place: which characters typed text may not
-// hold, which letters the case transforms change, what counts as white space, and how Windows
-// folds letter case when it compares file names. The transforms and the file system disagree on
-// purpose: the transforms change only A-Z and a-z, while Windows folds accented capitals too.
+// hold, which letters the case transforms change, what counts as a digit or white space, and how
+// Windows folds letter case when it compares file names. The transforms and the file system
+// disagree on purpose: the transforms change only A-Z and a-z, while Windows folds accented
+// capitals too.
 #pragma once
 
 #include <string_view>
@@ -22,6 +23,9 @@ bool is_upper_letter(char c);
 bool is_lower_letter(char c);
 char to_upper_letter(char c);
 char to_lower_letter(char c);
+
+// Only the bytes '0' to '9' are digits; no byte from 0x80 up ever is.
+bool is_digit(char c);
 
 // Blank, tab, line feed, vertical tab, form feed and carriage return.
 bool is_white_space(char c);

@@ -3,12 +3,9 @@
 
 #include <string_view>
 
-namespace veltrano {
+#include "engine/characters.h"
 
-// Only the bytes '0' to '9' are digits; no byte from 0x80 up ever is.
-constexpr bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
+namespace veltrano {
 
 // Reads a number as the C runtime's atoi does (leading white space, a sign, then digits; a text
 // without leading digits is 0), but saturates at the limits of int instead of overflowing, so a

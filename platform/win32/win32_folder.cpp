@@ -9,29 +9,11 @@
 #include <cwchar>
 #include <memory>
 
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/win32_trace.h"
 
 namespace veltrano {
 namespace {
-
-// Owns a find handle and closes it exactly once; INVALID_HANDLE_VALUE is the empty state.
-class UniqueFind {
- public:
-  explicit UniqueFind(HANDLE handle) : handle_(handle) {}
-  ~UniqueFind() {
-    if (handle_ != INVALID_HANDLE_VALUE && !FindClose(handle_)) {
-      trace_failure("FindClose");
-    }
-  }
-  UniqueFind(const UniqueFind&) = delete;
-  UniqueFind& operator=(const UniqueFind&) = delete;
-
-  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 // Puts in `name` the name in the ANSI code page, with a question mark for every character that
 // the code page cannot hold exactly (no best-fit substitute letter, which could name another
@@ -74,7 +56,7 @@ std::optional<std::string> Win32Folder::current_directory() const {
 bool Win32Folder::for_each_entry(const std::function<void(const FolderEntry&)>& visit) const {
   // The wide enumeration, so that a name the code page cannot hold exactly is known as such.
   WIN32_FIND_DATAW data{};
-  UniqueFind find(FindFirstFileW(L"*.*", &data));
+  const Owned<HANDLE, FindClose> find(FindFirstFileW(L"*.*", &data));
   if (!find) {
     trace_failure("FindFirstFileW");
     return false;

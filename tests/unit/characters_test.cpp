@@ -19,6 +19,7 @@ TEST(Characters, EveryByteUnderEveryRule) {
   }
   const std::string upper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
   const std::string lower = "abcdefghijklmnopqrstuvwxyz";
+  const std::string digits = "0123456789";
   const std::string white = " \t\n\v\f\r";
   // Capital and small letter, pair by pair, as Windows folds names: ASCII, then the capitals with
   // caron, OE and Y with diaeresis, then the accented capitals (the multiplication sign 0xD7 and
@@ -43,6 +44,7 @@ TEST(Characters, EveryByteUnderEveryRule) {
     EXPECT_EQ(is_lower_letter(c), holds(lower, c));
     EXPECT_EQ(to_upper_letter(c), holds(lower, c) ? upper[letter] : c);
     EXPECT_EQ(to_lower_letter(c), holds(upper, c) ? lower[letter] : c);
+    EXPECT_EQ(is_digit(c), holds(digits, c));
     EXPECT_EQ(is_white_space(c), holds(white, c));
     EXPECT_EQ(fold_case(static_cast<unsigned char>(c)),
               static_cast<unsigned char>(folds ? fold_pairs[pair + 1] : c));

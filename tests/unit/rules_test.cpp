@@ -2,6 +2,7 @@
 // the numbers of renumbering.
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
 #include "engine/batch_rename.h"
 #include "engine/rename_files.h"
 #include "engine/windows_names.h"
@@ -122,6 +123,18 @@ TEST(DigitRuns, NumbersStandAtOnePlaceOrNot) {
       {{"mare.mp3", "sole.mp3"}, NO_DIGITS}};
   for (const auto& [files, analysis] : folders) {
     EXPECT_EQ(analyse_digit_positions(gather_numbered_files(FolderDouble(files))), analysis);
+  }
+}
+
+TEST(CommandLine, TailSkipsTheProgramPathAndTheBlanksAfterIt) {
+  const std::pair<std::string_view, std::string_view> lines[] = {{"\"C:\\a b\\v.exe\"  x y", "x y"},
+                                                                 {"\"C:\\v.exe\"x", "x"},
+                                                                 {"\"C:\\v.exe x", "\"C:\\v.exe x"},
+                                                                 {"v.exe   x  ", "x  "},
+                                                                 {"v.exe", ""},
+                                                                 {"", ""}};
+  for (const auto& [line, tail] : lines) {
+    EXPECT_EQ(command_line_tail(line), tail) << line;
   }
 }
 

@@ -10,11 +10,8 @@ namespace {
 // Closes a window as a user may: 0 by `button`, 1 by Esc, 2 by Enter, 3 by the close box.
 void close(const Window& window, int way, int button) {
   if (way == 0)
-    window.press(button);
-  else if (way == 3)
-    window.close_box();
-  else
-    window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
+    return window.press(button);
+  way == 3 ? window.close_box() : window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
 }
 
 // Each operation dialog, opened by its button in the main dialog: its caption and controls, a
@@ -97,10 +94,8 @@ void warnings_end_the_program(const std::string& exe) {
   check_equal(few.files(), few.after({}), "files");
 }
 
-// In a folder named outside Windows-1252, beside the folder whose name Windows-1252 comes closest
-// to: names that Win32 cannot make (a trailing dot, a backslash, two names differing in case
-// only) or read (letters outside Windows-1252) keep their names; the others are renamed, a change
-// of letter case alone included, in that folder only.
+// In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest: names
+// that Win32 cannot make or read keep theirs, the others are renamed (case alone included) there.
 void names_of_the_real_file_system(const std::string& exe) {
   const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz";
   Folder folder({lodz + "/notes.", lodz + "/notes", lodz + "/back\\slash.txt",

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <source_location>
 #include <stdexcept>
@@ -53,12 +54,10 @@ inline std::string printable(std::string_view bytes) {
   }
   return shown + "\"";
 }
-inline void check_equal(const std::string& actual, const std::string& expected,
-                        std::string_view what,
+inline void check_equal(const std::string& got, const std::string& wanted, std::string_view what,
                         std::source_location where = std::source_location::current()) {
-  if (!(actual == expected))
-    fail(std::string(what) + ": got " + printable(actual) + ", expected " + printable(expected),
-         where);
+  if (got != wanted)
+    fail(std::string(what) + ": got " + printable(got) + ", expected " + printable(wanted), where);
 }
 template <typename Done>
 void wait_until(Done&& done, const std::string& what) {  // fails after kPatience
@@ -68,16 +67,15 @@ void wait_until(Done&& done, const std::string& what) {  // fails after kPatienc
 }
 
 // Owns a Win32 handle and closes it once; null and INVALID_HANDLE_VALUE own nothing.
-template <auto close>
+template <typename T, auto close>
 struct Closer {
-  template <typename T>
   void operator()(T* handle) const {
     if (handle != INVALID_HANDLE_VALUE)
       close(handle);
   }
 };
 template <typename T, auto close>
-using Owned = std::unique_ptr<T, Closer<close>>;
+using Owned = std::unique_ptr<T, Closer<T, close>>;
 using UniqueHandle = Owned<void, CloseHandle>;
 
 inline std::wstring widen(std::string_view text, UINT code_page = CP_ACP) {
@@ -87,16 +85,9 @@ inline std::wstring widen(std::string_view text, UINT code_page = CP_ACP) {
   check(size > 0 || text.empty(), "cannot convert " + printable(text));
   return wide.substr(0, static_cast<std::size_t>(std::max(size, 0)));
 }
-inline std::string narrow(std::wstring_view text) {  // to Windows-1252
-  std::string bytes(text.size() * 2, '\0');
-  const int size = WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()),
-                                       bytes.data(), static_cast<int>(bytes.size()), 0, 0);
-  check(size > 0 || text.empty(), "a text outside Windows-1252");
-  return bytes.substr(0, static_cast<std::size_t>(std::max(size, 0)));
-}
 
 // Starts `command` in `folder` (null: in this program's); its process, owned.
-inline UniqueHandle start(std::wstring command, const wchar_t* folder, DWORD* id = nullptr) {
+inline UniqueHandle start(std::wstring command, const wchar_t* folder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
@@ -104,8 +95,6 @@ inline UniqueHandle start(std::wstring command, const wchar_t* folder, DWORD* id
                        &startup, &started),
         "cannot start a program (error " + std::to_string(GetLastError()) + ")");
   const UniqueHandle thread(started.hThread);
-  if (id != nullptr)
-    *id = started.dwProcessId;
   return UniqueHandle(started.hProcess);
 }
 
@@ -113,32 +102,28 @@ inline UniqueHandle start(std::wstring command, const wchar_t* folder, DWORD* id
 class Program {
  public:
   Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "")
-      : process_(start(L"\"" + widen(exe) + L"\" " + widen(arguments), folder.c_str(), &id_)) {}
+      : process_(start(L"\"" + widen(exe) + L"\" " + widen(arguments), folder.c_str())) {}
   ~Program() {
     if (running() && TerminateProcess(process_.get(), 1))
       WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
   }
-  DWORD id() const { return id_; }
+  DWORD id() const { return GetProcessId(process_.get()); }
   bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
   DWORD expect_exit(milliseconds patience = kPatience) const {  // its exit status
+    const auto wait = WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count()));
     DWORD status = 0;
-    check(WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) ==
-                  WAIT_OBJECT_0 &&
-              GetExitCodeProcess(process_.get(), &status),
-          "the program did not end");
+    check(wait == WAIT_OBJECT_0 && GetExitCodeProcess(process_.get(), &status), "still running");
     return status;
   }
 
  private:
-  DWORD id_ = 0;
   UniqueHandle process_;
 };
 
-// A message to another process, answered in time. Wine answers texts in UTF-16; a text here is
-// a name or a message, well below 1024 characters.
+// A message to another process, answered in time; texts in the ANSI code page, Windows-1252.
 inline LRESULT send(HWND window, UINT message, WPARAM wparam = 0, const void* lparam = nullptr) {
   DWORD_PTR result = 0;
-  check(SendMessageTimeoutW(window, message, wparam, reinterpret_cast<LPARAM>(lparam), SMTO_NORMAL,
+  check(SendMessageTimeoutA(window, message, wparam, reinterpret_cast<LPARAM>(lparam), SMTO_NORMAL,
                             5000, &result) != 0,
         "window message " + std::to_string(message) + " got no answer");
   return static_cast<LRESULT>(result);
@@ -151,19 +136,19 @@ class Window {
   HWND handle() const { return handle_; }
   bool is_open() const { return IsWindow(handle_) != FALSE; }
   void wait_closed() const {
-    wait_until([&] { return !is_open(); }, "a window stays open");
+    wait_until([&] { return !is_open(); }, "still open");
   }
   bool has_control(int id) const { return GetDlgItem(handle_, id) != nullptr; }
   bool is_enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
   bool is_visible(int id) const { return IsWindowVisible(control(id)) != FALSE; }
   std::string text(int id) const {
-    wchar_t text[1024];
+    char text[1024];  // a name or a message is far shorter
     const auto size = send(control(id), WM_GETTEXT, std::size(text), text);
-    return narrow({text, static_cast<std::size_t>(std::max(size, LRESULT{0}))});
+    return std::string(text, static_cast<std::size_t>(std::max(size, LRESULT{0})));
   }
   void type(int edit, std::string_view text) const {  // each key a change notification
     for (const char c : text)
-      send(control(edit), WM_CHAR, widen({&c, 1}, 1252)[0]);
+      send(control(edit), WM_CHAR, static_cast<unsigned char>(c));
   }
   void press(int button) const {  // a user cannot press a hidden or disabled button
     check(is_visible(button) && is_enabled(button), "button " + std::to_string(button) + " off");
@@ -196,22 +181,21 @@ inline constexpr int kMessageText = 0xFFFF;
 // window that may be closing. A window closed meanwhile may end the walk early: callers poll.
 inline std::vector<std::pair<HWND, std::string>> windows_of(const Program& program) {
   std::vector<std::pair<HWND, std::string>> windows;
-  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr));) {
     DWORD process = 0;
-    wchar_t caption[256];
+    char caption[256];
     GetWindowThreadProcessId(window, &process);
-    const int length = GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+    const int length = GetWindowTextA(window, caption, static_cast<int>(std::size(caption)));
     if (process == program.id() && IsWindowVisible(window))
-      windows.emplace_back(window, narrow({caption, static_cast<std::size_t>(length)}));
+      windows.emplace_back(window, std::string(caption, static_cast<std::size_t>(length)));
   }
   return windows;
 }
 inline std::optional<Window> find_window(const Program& program, std::string_view caption) {
-  for (const auto& [window, shown] : windows_of(program)) {
-    if (shown == caption)
-      return Window(window);
-  }
-  return std::nullopt;
+  const auto windows = windows_of(program);
+  const auto found = std::find_if(windows.begin(), windows.end(),
+                                  [&](const auto& window) { return window.second == caption; });
+  return found == windows.end() ? std::nullopt : std::optional(Window(found->first));
 }
 inline Window wait_for(const Program& program, std::string_view caption) {
   std::optional<Window> found;
@@ -287,12 +271,8 @@ inline std::string run_shell(const std::string& script) {
 class Folder {
  public:
   explicit Folder(const Names& files, const Names& read_only = {})
-      : path_("/tmp/veltrano-e2e-" + std::to_string(GetCurrentProcessId()) + "-folder-" +
-              std::to_string(made_++)),
-        files_(files),
-        read_only_(read_only) {
-    const std::string path = shell_quoted(path_);
-    std::string script = "rm -rf " + path + " && mkdir " + path + " && cd " + path;
+      : files_(files), read_only_(read_only) {
+    std::string script = "rm -rf " + path_ + " && mkdir " + path_ + " && cd " + path_;
     for (const auto& file : files) {
       script += " && mkdir -p \"$(dirname " + shell_quoted(file) + ")\" && printf %s " +
                 shell_quoted(file) + " >" + shell_quoted(file);
@@ -303,7 +283,7 @@ class Folder {
   }
   ~Folder() {
     try {
-      run_shell("rm -rf " + shell_quoted(path_));
+      run_shell("rm -rf " + path_);
     } catch (const CheckFailed&) {
     }
   }
@@ -314,7 +294,7 @@ class Folder {
   // permission, in the order of bytes.
   std::string files() const {
     return run_shell(
-        "cd " + shell_quoted(path_) + " && find . -type f | while IFS= read -r f;" +
+        "cd " + path_ + " && find . -type f | while IFS= read -r f;" +
         " do printf '%s=%s' \"${f#./}\" \"$(cat \"$f\")\"; case $(stat -c %A \"$f\") in" +
         " *w*) echo;; *) echo ' read-only';; esac; done | LC_ALL=C sort");
   }
@@ -328,10 +308,7 @@ class Folder {
           (std::count(read_only_.begin(), read_only_.end(), file) ? " read-only\n" : "\n"));
     }
     std::sort(lines.begin(), lines.end());
-    std::string all;
-    for (const auto& line : lines)
-      all += line;
-    return all;
+    return std::accumulate(lines.begin(), lines.end(), std::string());
   }
   std::wstring path(std::string_view sub = {}) const {  // as Wine's drive Z: spells it
     std::string path = "Z:" + path_ + "/";
@@ -342,7 +319,8 @@ class Folder {
 
  private:
   static inline int made_ = 0;
-  std::string path_;
+  std::string path_ = "/tmp/veltrano-e2e-" + std::to_string(GetCurrentProcessId()) + "-folder-" +
+                      std::to_string(made_++);
   Names files_, read_only_;
 };
 

@@ -14,9 +14,8 @@ void close(const Window& window, int way, int button) {
   way == 3 ? window.close_box() : window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
 }
 
-// Each operation dialog, opened by its button in the main dialog: its caption and controls, a
-// typed input where it has one, "Rinomina", and the files on disk (the first one read-only, as it
-// stays, and LEGGIMI, which is never listed).
+// Each operation dialog from its button in the main dialog: caption, controls, a typed input, then
+// "Rinomina" and the files (the first read-only, as it stays; LEGGIMI never listed).
 void each_operation_renames_on_disk(const std::string& exe) {
   const std::pair<Names, Renames> flows[] = {
       {{"b", "x"}, {{"a b.txt", "a x.txt"}, {"b b.doc", "x x.doc"}}},
@@ -53,9 +52,8 @@ void each_operation_renames_on_disk(const std::string& exe) {
   }
 }
 
-// Each way of closing, in an operation dialog with "Rinomina" enabled and then in the main dialog
-// (its controls checked): "Annulla" or "F i n e   l a v o r o", Esc, Enter (the default
-// button is that one), the close box. Nothing is renamed; the exit status is 0.
+// An operation dialog with "Rinomina" enabled, then the main dialog, each closed by its own button,
+// Esc, Enter (which reaches that button, the default) or the close box: nothing renamed, status 0.
 void closing_renames_nothing(const std::string& exe) {
   const OperationDialog& upper = dialog_of(kUpperCase);
   for (const int way : {0, 1, 2, 3}) {
@@ -94,20 +92,23 @@ void warnings_end_the_program(const std::string& exe) {
   check_equal(few.files(), few.after({}), "files");
 }
 
-// In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest: names
-// that Win32 cannot make or read keep theirs, the others are renamed (case alone included) there.
+// In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest,
+// spaces to underscores and then upper case: names that Win32 cannot make or read keep theirs,
+// the others are renamed there (a change of case alone included) and nowhere else.
 void names_of_the_real_file_system(const std::string& exe) {
   const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz";
-  Folder folder({lodz + "/notes.", lodz + "/notes", lodz + "/back\\slash.txt",
-                 lodz + "/back/slash.txt", lodz + "/" + lodz + ".txt", lodz + "/" + latin + ".txt",
-                 lodz + "/A.jpg", lodz + "/a.jpg", lodz + "/c.jpg", latin + "/c.jpg"});
+  Folder folder({lodz + "/x y.", lodz + "/x y", lodz + "/back\\x y.txt", lodz + "/back/x y.txt",
+                 lodz + "/" + lodz + " y.txt", lodz + "/" + latin + " y.txt", lodz + "/A.jpg",
+                 lodz + "/a.jpg", lodz + "/c.jpg", latin + "/c.jpg"});
   Program program(exe, folder.path(lodz));
-  Window dialog = open_operation(program, dialog_of(kUpperCase));
-  dialog.press(kUpperCase.rename_button);
-  dialog.wait_closed();
+  for (const OperationControls& controls : {kSpaceToUnderscore, kUpperCase}) {
+    Window dialog = open_operation(program, dialog_of(controls));
+    dialog.press(controls.rename_button);
+    dialog.wait_closed();
+  }
   quit(program);
   check_equal(folder.files(),
-              folder.after({{lodz + "/" + latin + ".txt", lodz + "/L\u00F3DZ.txt"},
+              folder.after({{lodz + "/" + latin + " y.txt", lodz + "/L\u00F3DZ_Y.txt"},
                             {lodz + "/c.jpg", lodz + "/C.jpg"}}),
               "files");
 }

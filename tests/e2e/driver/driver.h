@@ -265,9 +265,8 @@ inline std::string run_shell(const std::string& script) {
   return printed;
 }
 
-// A fresh folder under /tmp, made and read back by /bin/sh: names may be what Win32 cannot make
-// (a trailing dot, a backslash, two names that differ in case only). Every file holds its own
-// path, so that no two hold the same.
+// A fresh folder under /tmp, made and read back by /bin/sh, so that it may hold names Win32 cannot
+// make (a trailing dot, a backslash, case variants). Each file holds its path: no two the same.
 class Folder {
  public:
   explicit Folder(const Names& files, const Names& read_only = {})

@@ -60,8 +60,8 @@ void closing_renames_nothing(const std::string& exe) {
     Folder folder({"uno.txt", "due.doc"});
     Program program(exe, folder.path());
     Window main = wait_for(program, kMainCaption);
-    for (const int id :
-         {kMain.label, kMain.quit_button, kMain.swap_button, kMain.new_functions_button})
+    for (const int id : {kMain.label, kMain.list, kMain.quit_button, kMain.swap_button,
+                         kMain.new_functions_button})
       check(main.has_control(id), "no control " + std::to_string(id));
     Window dialog = open_operation(program, upper);
     check(dialog.is_enabled(upper.controls.rename_button), "\"Rinomina\" is disabled");

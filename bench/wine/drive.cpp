@@ -16,16 +16,14 @@
 #include <vector>
 
 #include "bench/wine/timing.h"
-#include "resources/resource_ids.h"
-#include "tests/e2e/driver/check.h"
-#include "tests/e2e/driver/dialogs.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace veltrano::bench {
 namespace {
 
 using e2e::check;
-using e2e::DialogWindow;
 using e2e::Program;
+using e2e::Window;
 
 constexpr UINT kReadTimeoutMs = 10000;
 constexpr int kEdits = 8;
@@ -52,10 +50,10 @@ void pause_after(double waited) {
   std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long long>(pause * 1e6)));
 }
 
-std::optional<DialogWindow> wait_shown(const Program& program, const char* caption, double cap) {
+std::optional<Window> wait_shown(const Program& program, const char* caption, double cap) {
   const auto start = Clock::now();
   for (;;) {
-    if (auto found = e2e::find_dialog(program, caption)) {
+    if (auto found = e2e::find_window(program, caption)) {
       return found;
     }
     const double waited = seconds_since(start);
@@ -66,7 +64,7 @@ std::optional<DialogWindow> wait_shown(const Program& program, const char* capti
   }
 }
 
-bool wait_gone(const DialogWindow& dialog, double cap) {
+bool wait_gone(const Window& dialog, double cap) {
   const auto start = Clock::now();
   while (dialog.is_open()) {
     const double waited = seconds_since(start);
@@ -78,7 +76,7 @@ bool wait_gone(const DialogWindow& dialog, double cap) {
   return true;
 }
 
-HWND control_of(const DialogWindow& dialog, int id) {
+HWND control_of(const Window& dialog, int id) {
   HWND control = GetDlgItem(dialog.handle(), id);
   check(control != nullptr, "no control " + std::to_string(id));
   return control;
@@ -93,13 +91,13 @@ LRESULT ask(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return static_cast<LRESULT>(result);
 }
 
-int list_count(const DialogWindow& dialog, int list) {
+int list_count(const Window& dialog, int list) {
   return static_cast<int>(ask(control_of(dialog, list), LB_GETCOUNT, 0, 0));
 }
 
 // One entry, read alone: reading a whole list across processes would take seconds at 100,000.
 // The names here are ASCII, so the UTF-16 answer narrows byte for byte.
-std::string list_entry(const DialogWindow& dialog, int list, int index) {
+std::string list_entry(const Window& dialog, int list, int index) {
   HWND box = control_of(dialog, list);
   const auto length = ask(box, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) {
@@ -118,12 +116,12 @@ std::string list_entry(const DialogWindow& dialog, int list, int index) {
 
 // Gives the program time to paint the previous preview, as between two keys of a typist, so that
 // an edit's time is its own.
-void settle(const DialogWindow& dialog) {
+void settle(const Window& dialog) {
   std::this_thread::sleep_for(kSettle);
   ask(dialog.handle(), WM_NULL, 0, 0);
 }
 
-void press(const DialogWindow& dialog, int button) {
+void press(const Window& dialog, int button) {
   check(dialog.is_visible(button) && dialog.is_enabled(button),
         "button " + std::to_string(button) + " is hidden or disabled");
   check(SendNotifyMessageW(control_of(dialog, button), BM_CLICK, 0, 0) != FALSE,
@@ -132,7 +130,7 @@ void press(const DialogWindow& dialog, int button) {
 
 // Sets an edit's text and returns once its change notification has been handled: the time from
 // the keystroke to the preview shown. None when it took longer than `cap`.
-std::optional<double> set_text_timed(const DialogWindow& dialog, int field, const std::string& text,
+std::optional<double> set_text_timed(const Window& dialog, int field, const std::string& text,
                                      double cap) {
   const std::wstring wide(text.begin(), text.end());
   HWND edit = control_of(dialog, field);
@@ -159,7 +157,7 @@ std::optional<double> peak_memory(const Program& program) {
   return static_cast<double>(counters.PeakWorkingSetSize);
 }
 
-std::string count_note(const DialogWindow& dialog, int list, int files, const char* what) {
+std::string count_note(const Window& dialog, int list, int files, const char* what) {
   const int count = list_count(dialog, list);
   return count == files ? "" : std::string(what) + " holds " + std::to_string(count) + "; ";
 }
@@ -176,17 +174,17 @@ class Session {
   Outcome start(double cap) {
     stop();
     const auto started = Clock::now();
-    program_ = std::make_unique<Program>(run_.exe, run_.folder);
+    program_ = std::make_unique<Program>(run_.exe, e2e::widen(run_.folder));
     const auto main = wait_shown(*program_, e2e::kMainCaption, cap);
     if (!main) {
       return {std::nullopt, over(cap)};
     }
     const double took = seconds_since(started);
-    return {took, count_note(*main, IDC_MAIN_LIST, run_.files, "main list")};
+    return {took, count_note(*main, kMain.list, run_.files, "main list")};
   }
   bool running() const { return program_ != nullptr && program_->running(); }
   const Program& program() const { return *program_; }
-  DialogWindow main_dialog() const { return e2e::wait_for_dialog(*program_, e2e::kMainCaption); }
+  Window main_dialog() const { return e2e::wait_for(*program_, e2e::kMainCaption); }
   void stop() {
     if (program_ != nullptr) {
       note_peak();
@@ -195,7 +193,7 @@ class Session {
   }
   void quit() {
     note_peak();
-    main_dialog().press_escape();
+    main_dialog().key(VK_ESCAPE);
     program_->expect_exit(std::chrono::milliseconds(static_cast<long long>(kQuitPatience * 1000)));
     program_.reset();
   }
@@ -217,6 +215,7 @@ class Session {
 // the edits it makes: the setup ones untimed, then edit k (1 to 8) of `field` with `text(k)`,
 // which must make after-list entry 0 `expected(before entry 0, k)`.
 struct Operation {
+  const char* label;
   const e2e::OperationDialog& dialog;
   int template_id;
   int before, after, rename, cancel;
@@ -227,13 +226,14 @@ struct Operation {
 };
 
 std::vector<Operation> operations() {
-  const auto frame = [](const e2e::OperationDialog& dialog, int template_id) {
-    return Operation{dialog,
-                     template_id,
-                     dialog.before(),
-                     dialog.after(),
-                     dialog.rename(),
-                     dialog.cancel(),
+  const auto frame = [](const char* label, const OperationControls& controls) {
+    return Operation{label,
+                     e2e::dialog_of(controls),
+                     controls.template_id,
+                     controls.before_list,
+                     controls.after_list,
+                     controls.rename_button,
+                     controls.cancel_button,
                      {},
                      0,
                      {},
@@ -242,27 +242,27 @@ std::vector<Operation> operations() {
   const auto numbered = [](const char* prefix) {
     return [prefix](int k) { return prefix + std::to_string(k); };
   };
-  Operation find_replace = frame(e2e::kFindReplace, IDD_FIND_REPLACE);
-  find_replace.setup = {{e2e::kFindReplace.input(), "IMG"}};
-  find_replace.field = IDC_FR_REPLACEMENT;
+  Operation find_replace = frame("find and replace", kFindReplace);
+  find_replace.setup = {{kFindReplace.input, "IMG"}};
+  find_replace.field = kFindReplace.second_input;
   find_replace.text = numbered("FOTO_");
   find_replace.expected = [](const std::string& stem, int k) {
     return joined({"FOTO_", std::to_string(k), stem.substr(3)});
   };
-  Operation add_start = frame(e2e::kAddAtStart, IDD_ADD_AT_START);
-  add_start.field = e2e::kAddAtStart.input();
+  Operation add_start = frame("add at the start", kAddAtStart);
+  add_start.field = kAddAtStart.input;
   add_start.text = numbered("x");
   add_start.expected = [](const std::string& stem, int k) {
     return joined({"x", std::to_string(k), stem});
   };
-  Operation add_end = frame(e2e::kAddAtEnd, IDD_ADD_AT_END);
-  add_end.field = e2e::kAddAtEnd.input();
+  Operation add_end = frame("add at the end", kAddAtEnd);
+  add_end.field = kAddAtEnd.input;
   add_end.text = numbered("x");
   add_end.expected = [](const std::string& stem, int k) {
     return joined({stem, "x", std::to_string(k)});
   };
-  Operation delete_first = frame(e2e::kDeleteFirstChars, IDD_DELETE_FIRST_CHARS);
-  delete_first.field = e2e::kDeleteFirstChars.input();
+  Operation delete_first = frame("delete the first characters", kDeleteFirstChars);
+  delete_first.field = kDeleteFirstChars.input;
   // Counts 1 to 4, twice: "IMG_" and the first digits go, and up to 100,000 files the new names
   // stay distinct, so that every edit gives a preview that "Rinomina" may apply.
   const auto deleted = [](int k) { return 1 + (k - 1) % 4; };
@@ -271,21 +271,15 @@ std::vector<Operation> operations() {
     return stem.substr(static_cast<std::size_t>(deleted(k)));
   };
   // Seven digits fit every start number 1 to 8 plus 100,000 files; the stems keep "IMG_".
-  Operation renumber{e2e::kRenumber,
-                     IDD_RENUMBER,
-                     IDC_REN_BEFORE,
-                     IDC_REN_AFTER,
-                     IDC_REN_RENAME,
-                     IDC_REN_CANCEL,
-                     {{IDC_REN_DIGIT_COUNT, "7"}},
-                     IDC_REN_START,
-                     numbered(""),
-                     [](const std::string& stem, int k) {
-                       return joined({stem.substr(0, stem.find_first_of("0123456789")), "000000",
-                                      std::to_string(k)});
-                     }};
+  Operation renumber = frame("renumbering", kRenumber.frame);
+  renumber.setup = {{kRenumber.frame.second_input, "7"}};
+  renumber.field = kRenumber.frame.input;
+  renumber.text = numbered("");
+  renumber.expected = [](const std::string& stem, int k) {
+    return joined({stem.substr(0, stem.find_first_of("0123456789")), "000000", std::to_string(k)});
+  };
   return {find_replace, add_start, add_end,
-          delete_first, renumber,  frame(e2e::kUpperCase, IDD_UPPER_CASE)};
+          delete_first, renumber,  frame("upper case", kUpperCase)};
 }
 
 class ProgramMeasures {
@@ -336,7 +330,7 @@ class ProgramMeasures {
 
  private:
   static std::string name_of(const Operation& operation) {
-    return std::string(operation.dialog.label) + " (" + std::to_string(operation.template_id) + ")";
+    return std::string(operation.label) + " (" + std::to_string(operation.template_id) + ")";
   }
 
   void progress(const std::string& measure, const Outcome& outcome) const {
@@ -356,10 +350,10 @@ class ProgramMeasures {
   }
 
   void measure_dialog(const Operation& operation) {
-    const std::string open_rate = std::string("open ") + operation.dialog.label;
+    const std::string open_rate = std::string("open ") + operation.label;
     const bool fixed = operation.field == 0;
     const double floor = fixed ? run_.floors.fixed_dialog_opened()
-                         : operation.template_id == IDD_RENUMBER
+                         : operation.template_id == kRenumber.frame.template_id
                              ? run_.floors.renumber_dialog_opened()
                              : run_.floors.dialog_opened();
     const std::string name = name_of(operation) + " opened and filled";
@@ -378,7 +372,7 @@ class ProgramMeasures {
       return skip(over(budgets_.dialog_open));
     }
     const double open_cap = budgets_.dialog_open * budgets_.hard_factor;
-    press(session_.main_dialog(), operation.dialog.button);
+    press(session_.main_dialog(), operation.dialog.controls.main_button);
     const auto pressed = Clock::now();
     const auto dialog = wait_shown(session_.program(), operation.dialog.caption, open_cap);
     if (!dialog) {
@@ -406,8 +400,8 @@ class ProgramMeasures {
   }
 
   // The edits of one input dialog; false when one was abandoned and the program ended.
-  bool measure_keystrokes(const Operation& operation, const DialogWindow& dialog) {
-    const std::string rate = std::string("keystroke ") + operation.dialog.label;
+  bool measure_keystrokes(const Operation& operation, const Window& dialog) {
+    const std::string rate = std::string("keystroke ") + operation.label;
     if (rates_.over(rate, run_.files, budgets_.keystroke)) {
       add_keystrokes(operation, {std::nullopt, over(budgets_.keystroke)},
                      {std::nullopt, over(budgets_.keystroke)});
@@ -439,7 +433,7 @@ class ProgramMeasures {
         const std::string wanted = operation.expected(first_stem, k);
         const std::string shown = list_entry(dialog, operation.after, 0);
         note = count_note(dialog, operation.after, run_.files, "after list") +
-               (shown == wanted ? "" : "shows " + e2e::quoted(shown) + "; ") +
+               (shown == wanted ? "" : "shows " + e2e::printable(shown) + "; ") +
                (dialog.is_enabled(operation.rename) ? "" : "Rinomina disabled; ");
       }
       if (seconds_since(series) + *took > budgets_.series) {
@@ -491,18 +485,18 @@ void measure_program(const SizeRun& run, const Budgets& budgets, Rates& rates, R
 Outcome rename_with_program(const std::string& exe, const std::string& folder, int files,
                             const Budgets& budgets) {
   const double cap = budgets.rename;
-  Program program(exe, folder);
+  Program program(exe, e2e::widen(folder));
   const auto main = wait_shown(program, e2e::kMainCaption, cap);
   if (!main) {
     return {std::nullopt, over(cap)};
   }
-  press(*main, e2e::kFindReplace.button);
-  const auto dialog = wait_shown(program, e2e::kFindReplace.caption, cap);
-  if (!dialog || !set_text_timed(*dialog, e2e::kFindReplace.input(), "IMG", cap) ||
-      !set_text_timed(*dialog, IDC_FR_REPLACEMENT, "FOTO", cap)) {
+  press(*main, kFindReplace.main_button);
+  const auto dialog = wait_shown(program, e2e::dialog_of(kFindReplace).caption, cap);
+  if (!dialog || !set_text_timed(*dialog, kFindReplace.input, "IMG", cap) ||
+      !set_text_timed(*dialog, kFindReplace.second_input, "FOTO", cap)) {
     return {std::nullopt, over(cap)};
   }
-  press(*dialog, e2e::kFindReplace.rename());
+  press(*dialog, kFindReplace.rename_button);
   const auto pressed = Clock::now();
   if (!wait_gone(*dialog, cap)) {
     return {std::nullopt, over(cap)};
@@ -515,7 +509,7 @@ Outcome rename_with_program(const std::string& exe, const std::string& folder, i
   const double took = seconds_since(pressed);
   const std::string note =
       "dialog closed at " + format_seconds(closed) + renamed_note(folder, files);
-  listed->press_escape();
+  listed->key(VK_ESCAPE);
   program.expect_exit(std::chrono::milliseconds(static_cast<long long>(kQuitPatience * 1000)));
   return {took, note};
 }
@@ -545,14 +539,14 @@ ProcessStart measure_process_start(const std::string& self, const std::string& f
   std::vector<double> to_dialog;
   for (int run = 0; run < kRuns; ++run) {
     const auto started = Clock::now();
-    const Program child(self, folder, "--exit");
+    const Program child(self, e2e::widen(folder), "--exit");
     check(child.expect_exit(std::chrono::seconds(static_cast<int>(kCap))) == 0,
           "the probe child failed");
     to_exit.push_back(seconds_since(started));
   }
   for (int run = 0; run < kRuns; ++run) {
     const auto started = Clock::now();
-    const Program child(self, folder, "--show");
+    const Program child(self, e2e::widen(folder), "--show");
     const auto dialog = wait_shown(child, kProbeCaption, kCap);
     check(dialog.has_value(), "the probe child showed no dialog");
     to_dialog.push_back(seconds_since(started));

@@ -19,7 +19,7 @@
 #include "bench/wine/probe.h"
 #include "bench/wine/report.h"
 #include "bench/wine/timing.h"
-#include "tests/e2e/driver/check.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace veltrano::bench {
 namespace {

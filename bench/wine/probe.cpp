@@ -11,8 +11,7 @@
 
 #include "bench/wine/probe_ids.h"
 #include "bench/wine/timing.h"
-#include "tests/e2e/driver/check.h"
-#include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace veltrano::bench {
 namespace {

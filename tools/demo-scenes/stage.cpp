@@ -1,13 +1,13 @@
-#include "tests/e2e/driver/demo.h"
+#include "tools/demo-scenes/stage.h"
 
 #include <cstdio>
 #include <exception>
 #include <thread>
 
-#include "tests/e2e/driver/check.h"
-#include "tests/e2e/driver/dialogs.h"
+namespace veltrano::demo {
 
-namespace veltrano::e2e {
+using e2e::check;
+using e2e::Owned;
 namespace {
 
 void release_screen(HDC screen) {
@@ -48,8 +48,8 @@ void save_screen_rectangle(const RECT& area, const std::string& path) {
   header.bfType = 0x4D42;  // "BM"
   header.bfOffBits = sizeof header + sizeof info.bmiHeader;
   header.bfSize = header.bfOffBits + pixel_bytes;
-  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  e2e::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   check(file.get() != INVALID_HANDLE_VALUE, "cannot write " + path);
   DWORD written = 0;
   const bool saved =
@@ -61,34 +61,35 @@ void save_screen_rectangle(const RECT& area, const std::string& path) {
 
 }  // namespace
 
-DialogWindow Stage::main_dialog() const {
-  return wait_for_dialog(program_, kMainCaption);
-}
-
-void Stage::capture(const DialogWindow& dialog, std::string_view picture) {
+void Stage::capture(const e2e::Window& window, std::string_view picture) {
   // Let the dialog finish painting what the last input changed.
-  std::this_thread::sleep_for(milliseconds(400));
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
   RECT area;
-  check(GetWindowRect(dialog.handle(), &area), "the dialog has no place on the screen");
+  check(GetWindowRect(window.handle(), &area), "the window has no place on the screen");
   const std::string path = out_dir_ + "\\" + std::string(picture) + ".bmp";
   save_screen_rectangle(area, path);
   std::printf("%s.bmp\n", std::string(picture).c_str());
   std::fflush(stdout);
 }
 
-int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir) {
+int run_demo(const std::string& exe, const std::string& sample_folder, const std::string& out_dir,
+             const std::vector<Scene>& scenes) {
+  const Scene* playing = nullptr;
   try {
-    Program program(exe, sample_folder);
+    e2e::Program program(exe, e2e::widen(sample_folder));
     Stage stage(program, exe, out_dir);
-    for (const auto& scene : registered<SceneFunction>()) {
-      in_context(scene.name, [&] { scene.run(stage); });
+    for (const Scene& scene : scenes) {
+      playing = &scene;
+      scene.play(stage);
     }
-    quit(program);
+    playing = nullptr;
+    e2e::quit(program);
   } catch (const std::exception& error) {
-    std::printf("demo failed: %s\n", error.what());
+    std::printf("demo failed%s%s: %s\n", playing ? " in " : "", playing ? playing->name : "",
+                error.what());
     return 1;
   }
   return 0;
 }
 
-}  // namespace veltrano::e2e
+}  // namespace veltrano::demo

@@ -1,0 +1,145 @@
+// The end-to-end cases: what only the real program shows, under Wine: its templates, keys,
+// message boxes, the real file system and its exit status. The rules are the unit tests'.
+//   veltrano_e2e VELTRANO.EXE [CASE...]   runs the cases (all, or those named)
+#include "interface/texts.h"
+#include "tests/e2e/driver/driver.h"
+
+namespace veltrano::e2e {
+namespace {
+
+// Closes a window as a user may: 0 by `button`, 1 by Esc, 2 by Enter, 3 by the close box.
+void close(const Window& window, int way, int button) {
+  if (way == 0)
+    return window.press(button);
+  way == 3 ? window.close_box() : window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
+}
+
+// Each operation dialog from its button in the main dialog: caption, controls, a typed input, then
+// "Rinomina" and the files (the first read-only, as it stays; LEGGIMI never listed).
+void each_operation_renames_on_disk(const std::string& exe) {
+  const std::pair<Names, Renames> flows[] = {
+      {{"b", "x"}, {{"a b.txt", "a x.txt"}, {"b b.doc", "x x.doc"}}},
+      {{"3"}, {{"01 Alba.txt", "Alba.txt"}, {"02 Sole.jpg", "Sole.jpg"}}},
+      {{"Foto "}, {{"mare.jpg", "Foto mare.jpg"}, {"lago.jpg", "Foto lago.jpg"}}},
+      {{" bis"}, {{"mare.jpg", "mare bis.jpg"}, {"lago.jpg", "lago bis.jpg"}}},
+      {{"7"}, {{"foto 1 mare.jpg", "foto 007.jpg"}, {"nota.txt", "nota.txt"}}},
+      {{}, {{"a_b.txt", "a b.txt"}, {"c_d.doc", "c d.doc"}}},
+      {{}, {{"a b.txt", "a_b.txt"}, {"c d.doc", "c_d.doc"}}},
+      {{}, {{"MIO FILE.txt", "Mio file.txt"}, {"ALTRO.doc", "Altro.doc"}}},
+      {{}, {{"mio file.txt", "Mio File.txt"}, {"altro.doc", "Altro.doc"}}},
+      {{}, {{"mio.txt", "MIO.txt"}, {"Altro.doc", "ALTRO.doc"}}},
+      {{}, {{"MIO.TXT", "mio.TXT"}, {"Altro.doc", "altro.doc"}}}};
+  static_assert(std::size(flows) == std::size(kDialogs));
+  for (std::size_t i = 0; i < std::size(flows); ++i) {
+    const auto& [typed, renames] = flows[i];
+    const OperationControls& controls = kDialogs[i].controls;
+    Names files{"LEGGIMI"};
+    for (const auto& rename : renames)
+      files.push_back(rename.first);
+    Folder folder(files, {files[1]});
+    Program program(exe, folder.path());
+    Window dialog = open_operation(program, kDialogs[i]);
+    for (const int id : {controls.before_list, controls.after_list, controls.extension_list,
+                         controls.rename_button, controls.cancel_button, controls.input,
+                         controls.second_input, controls.check_list, controls.message_line})
+      check(id == 0 || dialog.has_control(id), "no control " + std::to_string(id));
+    for (std::size_t field = 0; field < typed.size(); ++field)
+      dialog.type(field == 0 ? controls.input : controls.second_input, typed[field]);
+    dialog.press(controls.rename_button);
+    dialog.wait_closed();
+    quit(program);
+    check_equal(folder.files(), folder.after(renames), kDialogs[i].caption);
+  }
+}
+
+// An operation dialog with "Rinomina" enabled, then the main dialog, each closed by its own button,
+// Esc, Enter (which reaches that button, the default) or the close box: nothing renamed, status 0.
+void closing_renames_nothing(const std::string& exe) {
+  const OperationDialog& upper = dialog_of(kUpperCase);
+  for (const int way : {0, 1, 2, 3}) {
+    Folder folder({"uno.txt", "due.doc"});
+    Program program(exe, folder.path());
+    Window main = wait_for(program, kMainCaption);
+    for (const int id : {kMain.label, kMain.list, kMain.quit_button, kMain.swap_button,
+                         kMain.new_functions_button})
+      check(main.has_control(id), "no control " + std::to_string(id));
+    Window dialog = open_operation(program, upper);
+    check(dialog.is_enabled(upper.controls.rename_button), "\"Rinomina\" is disabled");
+    close(dialog, way, upper.controls.cancel_button);
+    dialog.wait_closed();
+    close(wait_for(program, kMainCaption), way, kMain.quit_button);
+    check(program.expect_exit() == 0, "exit status not 0");
+    check_equal(folder.files(), folder.after({}), "files, way " + std::to_string(way));
+  }
+}
+
+// Too few files, or the Windows folder: a message box alone, then the end with status 0.
+void warnings_end_the_program(const std::string& exe) {
+  Folder few({"unico.txt", "LEGGIMI", "setup.exe"});
+  wchar_t windows[MAX_PATH];
+  const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+  check(length > 0 && length < MAX_PATH, "no Windows folder");
+  const std::pair<std::wstring, const char*> rows[] = {{few.path(), texts::kTooFewFiles},
+                                                       {windows, texts::kSystemFolder}};
+  for (const auto& [folder, message] : rows) {
+    Program program(exe, folder);
+    Window box = wait_for(program, texts::kAttentionCaption);
+    check_equal(box.text(kMessageText), std::string(message), "message");
+    check(windows_of(program).size() == 1, "the message box is not alone");
+    box.press(IDOK);
+    check(program.expect_exit() == 0, "exit status not 0");
+  }
+  check_equal(few.files(), few.after({}), "files");
+}
+
+// In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest,
+// spaces to underscores and then upper case: names that Win32 cannot make or read keep theirs,
+// the others are renamed there (a change of case alone included) and nowhere else.
+void names_of_the_real_file_system(const std::string& exe) {
+  const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz";
+  Folder folder({lodz + "/x y.", lodz + "/x y", lodz + "/back\\x y.txt", lodz + "/back/x y.txt",
+                 lodz + "/" + lodz + " y.txt", lodz + "/" + latin + " y.txt", lodz + "/A.jpg",
+                 lodz + "/a.jpg", lodz + "/c.jpg", latin + "/c.jpg"});
+  Program program(exe, folder.path(lodz));
+  for (const OperationControls& controls : {kSpaceToUnderscore, kUpperCase}) {
+    Window dialog = open_operation(program, dialog_of(controls));
+    dialog.press(controls.rename_button);
+    dialog.wait_closed();
+  }
+  quit(program);
+  check_equal(folder.files(),
+              folder.after({{lodz + "/" + latin + " y.txt", lodz + "/L\u00F3DZ_Y.txt"},
+                            {lodz + "/c.jpg", lodz + "/C.jpg"}}),
+              "files");
+}
+
+const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
+    {"each_operation_renames_on_disk", each_operation_renames_on_disk},
+    {"closing_renames_nothing", closing_renames_nothing},
+    {"warnings_end_the_program", warnings_end_the_program},
+    {"names_of_the_real_file_system", names_of_the_real_file_system}};
+
+}  // namespace
+}  // namespace veltrano::e2e
+
+int main(int argc, char** argv) {
+  using namespace veltrano::e2e;
+  if (argc < 2)
+    return 2;
+  int passed = 0, failed = 0;
+  for (const auto& [name, run] : kCases) {
+    if (argc > 2 && std::find(argv + 2, argv + argc, std::string(name)) == argv + argc)
+      continue;
+    try {
+      run(argv[1]);
+      std::printf("PASS %s\n", name);
+      ++passed;
+    } catch (const std::exception& failure) {
+      std::printf("FAIL %s: %s\n", name, failure.what());
+      ++failed;
+    }
+    std::fflush(stdout);
+  }
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 && passed > 0 ? 0 : 1;  // a run that ran nothing proves nothing
+}

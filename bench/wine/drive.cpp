@@ -151,7 +151,7 @@ std::optional<double> peak_memory(const Program& program) {
       OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.id()));
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  if (process == nullptr || !GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) {
+  if (!process || !GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) {
     return std::nullopt;
   }
   return static_cast<double>(counters.PeakWorkingSetSize);

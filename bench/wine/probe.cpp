@@ -18,7 +18,7 @@ namespace {
 
 using e2e::check;
 using e2e::fail;
-using UniqueFind = e2e::Owned<void, FindClose>;
+using UniqueFind = Owned<HANDLE, FindClose>;
 
 constexpr int kRuns = 3;
 constexpr int kCalls = 2000;
@@ -139,7 +139,7 @@ std::vector<std::string> folder_names(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA data{};
   const UniqueFind find(FindFirstFileA((folder + "\\*.*").c_str(), &data));
-  check(find.get() != INVALID_HANDLE_VALUE, "cannot list " + folder);
+  check(static_cast<bool>(find), "cannot list " + folder);
   do {
     const std::string name = data.cFileName;
     if (name != "." && name != "..") {

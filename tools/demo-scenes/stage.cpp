@@ -7,11 +7,10 @@
 namespace veltrano::demo {
 
 using e2e::check;
-using e2e::Owned;
 namespace {
 
-void release_screen(HDC screen) {
-  ReleaseDC(nullptr, screen);
+int release_screen(HDC screen) {
+  return ReleaseDC(nullptr, screen);
 }
 
 // Copies a screen rectangle into a 24-bit bottom-up BMP file.
@@ -29,14 +28,14 @@ void save_screen_rectangle(const RECT& area, const std::string& path) {
   const DWORD row_bytes = (static_cast<DWORD>(width) * 3 + 3) & ~DWORD{3};
   const DWORD pixel_bytes = row_bytes * static_cast<DWORD>(height);
 
-  const Owned<HDC__, release_screen> screen(GetDC(nullptr));
-  check(screen != nullptr, "no screen");
-  const Owned<HDC__, DeleteDC> memory(CreateCompatibleDC(screen.get()));
-  check(memory != nullptr, "no memory device context");
+  const Owned<HDC, release_screen> screen(GetDC(nullptr));
+  check(static_cast<bool>(screen), "no screen");
+  const Owned<HDC, DeleteDC> memory(CreateCompatibleDC(screen.get()));
+  check(static_cast<bool>(memory), "no memory device context");
   void* pixels = nullptr;
-  const Owned<HBITMAP__, DeleteObject> bitmap(
+  const Owned<HBITMAP, DeleteObject> bitmap(
       CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-  check(bitmap != nullptr, "no bitmap");
+  check(static_cast<bool>(bitmap), "no bitmap");
   HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
   const BOOL copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top,
                              SRCCOPY | CAPTUREBLT);
@@ -50,7 +49,7 @@ void save_screen_rectangle(const RECT& area, const std::string& path) {
   header.bfSize = header.bfOffBits + pixel_bytes;
   e2e::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-  check(file.get() != INVALID_HANDLE_VALUE, "cannot write " + path);
+  check(static_cast<bool>(file), "cannot write " + path);
   DWORD written = 0;
   const bool saved =
       WriteFile(file.get(), &header, sizeof header, &written, nullptr) &&

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <numeric>
 #include <optional>
 #include <source_location>
@@ -21,6 +20,7 @@
 #include <vector>
 
 #include "interface/controls.h"
+#include "platform/win32/owned_handle.h"
 
 namespace veltrano::e2e {
 
@@ -66,17 +66,7 @@ void wait_until(Done&& done, const std::string& what) {  // fails after kPatienc
     check(std::chrono::steady_clock::now() < deadline, what);
 }
 
-// Owns a Win32 handle and closes it once; null and INVALID_HANDLE_VALUE own nothing.
-template <typename T, auto close>
-struct Closer {
-  void operator()(T* handle) const {
-    if (handle != INVALID_HANDLE_VALUE)
-      close(handle);
-  }
-};
-template <typename T, auto close>
-using Owned = std::unique_ptr<T, Closer<T, close>>;
-using UniqueHandle = Owned<void, CloseHandle>;
+using UniqueHandle = Owned<HANDLE, CloseHandle>;
 
 inline std::wstring widen(std::string_view text, UINT code_page = CP_ACP) {
   std::wstring wide(text.size(), L'\0');

@@ -9,8 +9,9 @@ namespace {
 
 // Closes a window as a user may: 0 by `button`, 1 by Esc, 2 by Enter, 3 by the close box.
 void close(const Window& window, int way, int button) {
-  if (way == 0)
+  if (way == 0) {
     return window.press(button);
+  }
   way == 3 ? window.close_box() : window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
 }
 
@@ -34,17 +35,20 @@ void each_operation_renames_on_disk(const std::string& exe) {
     const auto& [typed, renames] = flows[i];
     const OperationControls& controls = kDialogs[i].controls;
     Names files{"LEGGIMI"};
-    for (const auto& rename : renames)
+    for (const auto& rename : renames) {
       files.push_back(rename.first);
+    }
     Folder folder(files, {files[1]});
     Program program(exe, folder.path());
     Window dialog = open_operation(program, kDialogs[i]);
     for (const int id : {controls.before_list, controls.after_list, controls.extension_list,
                          controls.rename_button, controls.cancel_button, controls.input,
-                         controls.second_input, controls.check_list, controls.message_line})
+                         controls.second_input, controls.check_list, controls.message_line}) {
       check(id == 0 || dialog.has_control(id), "no control " + std::to_string(id));
-    for (std::size_t field = 0; field < typed.size(); ++field)
+    }
+    for (std::size_t field = 0; field < typed.size(); ++field) {
       dialog.type(field == 0 ? controls.input : controls.second_input, typed[field]);
+    }
     dialog.press(controls.rename_button);
     dialog.wait_closed();
     quit(program);
@@ -61,8 +65,9 @@ void closing_renames_nothing(const std::string& exe) {
     Program program(exe, folder.path());
     Window main = wait_for(program, kMainCaption);
     for (const int id : {kMain.label, kMain.list, kMain.quit_button, kMain.swap_button,
-                         kMain.new_functions_button})
+                         kMain.new_functions_button}) {
       check(main.has_control(id), "no control " + std::to_string(id));
+    }
     Window dialog = open_operation(program, upper);
     check(dialog.is_enabled(upper.controls.rename_button), "\"Rinomina\" is disabled");
     close(dialog, way, upper.controls.cancel_button);
@@ -124,12 +129,14 @@ const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
 
 int main(int argc, char** argv) {
   using namespace veltrano::e2e;
-  if (argc < 2)
+  if (argc < 2) {
     return 2;
+  }
   int passed = 0, failed = 0;
   for (const auto& [name, run] : kCases) {
-    if (argc > 2 && std::find(argv + 2, argv + argc, std::string(name)) == argv + argc)
+    if (argc > 2 && std::find(argv + 2, argv + argc, std::string(name)) == argv + argc) {
       continue;
+    }
     try {
       run(argv[1]);
       std::printf("PASS %s\n", name);

@@ -41,8 +41,9 @@ struct CheckFailed : std::runtime_error {
 }
 inline void check(bool condition, std::string_view message,
                   std::source_location where = std::source_location::current()) {
-  if (!condition)
+  if (!condition) {
     fail(message, where);
+  }
 }
 // In quotes, with \xNN for all but printable ASCII.
 inline std::string printable(std::string_view bytes) {
@@ -56,14 +57,16 @@ inline std::string printable(std::string_view bytes) {
 }
 inline void check_equal(const std::string& got, const std::string& wanted, std::string_view what,
                         std::source_location where = std::source_location::current()) {
-  if (got != wanted)
+  if (got != wanted) {
     fail(std::string(what) + ": got " + printable(got) + ", expected " + printable(wanted), where);
+  }
 }
 template <typename Done>
 void wait_until(Done&& done, const std::string& what) {  // fails after kPatience
   const auto deadline = std::chrono::steady_clock::now() + kPatience;
-  for (; !done(); std::this_thread::sleep_for(milliseconds(20)))
+  for (; !done(); std::this_thread::sleep_for(milliseconds(20))) {
     check(std::chrono::steady_clock::now() < deadline, what);
+  }
 }
 
 using UniqueHandle = Owned<HANDLE, CloseHandle>;
@@ -94,8 +97,9 @@ class Program {
   Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "")
       : process_(start(L"\"" + widen(exe) + L"\" " + widen(arguments), folder.c_str())) {}
   ~Program() {
-    if (running() && TerminateProcess(process_.get(), 1))
+    if (running() && TerminateProcess(process_.get(), 1)) {
       WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
+    }
   }
   DWORD id() const { return GetProcessId(process_.get()); }
   bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
@@ -137,8 +141,9 @@ class Window {
     return std::string(text, static_cast<std::size_t>(std::max(size, LRESULT{0})));
   }
   void type(int edit, std::string_view text) const {  // each key a change notification
-    for (const char c : text)
+    for (const char c : text) {
       send(control(edit), WM_CHAR, static_cast<unsigned char>(c));
+    }
   }
   void press(int button) const {  // a user cannot press a hidden or disabled button
     check(is_visible(button) && is_enabled(button), "button " + std::to_string(button) + " off");
@@ -176,8 +181,9 @@ inline std::vector<std::pair<HWND, std::string>> windows_of(const Program& progr
     char caption[256];
     GetWindowThreadProcessId(window, &process);
     const int length = GetWindowTextA(window, caption, static_cast<int>(std::size(caption)));
-    if (process == program.id() && IsWindowVisible(window))
+    if (process == program.id() && IsWindowVisible(window)) {
       windows.emplace_back(window, std::string(caption, static_cast<std::size_t>(length)));
+    }
   }
   return windows;
 }
@@ -229,8 +235,9 @@ inline void quit(const Program& program) {  // Esc in the main dialog, then exit
 
 inline std::string shell_quoted(const std::string& text) {
   std::string quoted = "'";
-  for (const char c : text)
+  for (const char c : text) {
     quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  }
   return quoted + "'";
 }
 // Runs `script` with /bin/sh, which Wine starts as a Linux program; what it printed. Wine gives
@@ -249,8 +256,9 @@ inline std::string run_shell(const std::string& script) {
   const std::string printed{
       std::istreambuf_iterator<char>(std::ifstream("Z:" + base + ".out", std::ios::binary).rdbuf()),
       {}};
-  for (const char* end : {".sh", ".out", ".end"})
+  for (const char* end : {".sh", ".out", ".end"}) {
     DeleteFileA(("Z:" + base + end).c_str());
+  }
   check(status == "0", "/bin/sh failed on " + printable(script));
   return printed;
 }
@@ -266,8 +274,9 @@ class Folder {
       script += " && mkdir -p \"$(dirname " + shell_quoted(file) + ")\" && printf %s " +
                 shell_quoted(file) + " >" + shell_quoted(file);
     }
-    for (const auto& file : read_only)
+    for (const auto& file : read_only) {
       script += " && chmod a-w " + shell_quoted(file);
+    }
     run_shell(script);
   }
   ~Folder() {

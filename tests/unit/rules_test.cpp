@@ -102,7 +102,9 @@ TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
       // A change of letter case alone, accented capital included, goes by a temporary name.
       {{"\300b.txt", "X.txt"}, {"\300b", "X"}, txt, {"\340b", "x"}, {}, {"\340b.txt", "x.txt"}},
       {files, abc, exts, xyz, {"a.txt"}, {"a.txt", "y.jpg", "z.txt"}},
-      {files, abc, exts, {"a", "b", "y"}, {}, {"a.txt", "b.jpg", "y.txt"}}};
+      {files, abc, exts, {"a", "b", "y"}, {}, {"a.txt", "b.jpg", "y.txt"}},
+      // Underscores to spaces gives no name a check: a device name is still never given.
+      {{"con_.txt", "b.txt"}, {"con_", "b"}, txt, {"con ", "B"}, {}, {"con_.txt", "B.txt"}}};
   for (const auto& [names, before, extensions, after, refused, result] : cases) {
     FolderDouble folder(names);
     folder.refused.insert(refused.begin(), refused.end());

@@ -81,7 +81,8 @@ TEST(AddAtStartDialog, AddsTheTextAtEveryChange) {
               {kAddAtStart.input, "x", {}, kForbidden, false},
               {kAddAtStart.input, "", {}, "", false},
               {kAddAtStart.input, "e", {}, "", false},  // the name of a folder
-              {kAddAtStart.input, "|", {}, kForbidden, false}});
+              {kAddAtStart.input, "|", {}, kForbidden, false},
+              {kAddAtStart.input, "\350", accented, "", true}});  // a passing check empties it
 }
 
 TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {

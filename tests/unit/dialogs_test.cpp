@@ -106,6 +106,8 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
   const OperationControls& c = kRenumber.frame;
   Open d(c, {"x5.txt", "mare.txt", "x6.txt", "x1.txt/"});
   EXPECT_EQ(d.dialog.shown(c.second_input), "3");
+  EXPECT_EQ(d.dialog.entries(kRenumber.first_positions), (Names{"1", "1"}));
+  EXPECT_EQ(d.dialog.entries(kRenumber.last_positions), (Names{"1", "1"}));
   const std::string too_low = texts::kDigitCountTooLow;
   const Names seven = {"x0000009", "x0000010"};
   run(d, {{0, "", {}, "", false},
@@ -120,6 +122,8 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
           {c.input, "9999999", {}, too_low, false},
           {c.input, "2147483648", {}, too_low, false},
           {c.input, "-99999999999999999999", {}, "", false}});  // pasted: no new names
+  // The one number 0 takes one digit.
+  EXPECT_EQ(Open(c, {"x5.txt", "mare.txt"}, {"0", "0"}).dialog.shown(c.message_line), too_low);
   // Without one numbered position only "Annulla" is left.
   for (const bool numbered : {false, true}) {
     Open w(c, numbered ? Names{"f 3 m.jpg", "f 12 m.jpg"} : Names{"mare.jpg", "p1.exe"});

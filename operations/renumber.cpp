@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/batch_rename.h"
+#include "engine/decimal_text.h"
 #include "engine/list_contents.h"
 #include "interface/texts.h"
 #include "operations/digit_runs.h"
@@ -25,6 +26,15 @@ std::string field_text(const Dialog& dialog, ControlId field) {
   return dialog.text(field, kFieldBytes);
 }
 
+// Every state opens with "Rinomina" off and "Annulla" on; the two fields only when numbers can be
+// typed.
+void enable_controls(Dialog& dialog, bool fields) {
+  dialog.enable(kControls.input, fields);
+  dialog.enable(kControls.second_input, fields);
+  dialog.enable(kControls.rename_button, false);
+  dialog.enable(kControls.cancel_button, true);
+}
+
 // Both warning states leave the user nothing to do but close the dialog.
 void show_warning(Dialog& dialog, const char* marker, std::initializer_list<const char*> lines,
                   bool in_after_list) {
@@ -35,10 +45,7 @@ void show_warning(Dialog& dialog, const char* marker, std::initializer_list<cons
       dialog.list_add(kControls.after_list, line);
     }
   }
-  dialog.enable(kControls.input, false);
-  dialog.enable(kControls.second_input, false);
-  dialog.enable(kControls.rename_button, false);
-  dialog.enable(kControls.cancel_button, true);
+  enable_controls(dialog, false);
 }
 
 void wait_for_start_number(Dialog& dialog, const NumberedFiles& files) {
@@ -47,10 +54,7 @@ void wait_for_start_number(Dialog& dialog, const NumberedFiles& files) {
   dialog.limit_text(kControls.second_input, kDigitCountCharacters);
   // Raises a change notification, which stops at once: "Inizia da" is still empty.
   dialog.set_text(kControls.second_input, kInitialDigitCount);
-  dialog.enable(kControls.input, true);
-  dialog.enable(kControls.second_input, true);
-  dialog.enable(kControls.rename_button, false);
-  dialog.enable(kControls.cancel_button, true);
+  enable_controls(dialog, true);
 }
 
 void initialise(Dialog& dialog, const Folder& folder) {

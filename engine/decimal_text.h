@@ -3,8 +3,6 @@
 
 #include <string_view>
 
-#include "engine/characters.h"
-
 namespace veltrano {
 
 // Reads a number as the C runtime's atoi does (leading white space, a sign, then digits; a text

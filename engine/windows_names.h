@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/characters.h"
-
 namespace veltrano {
 
 bool same_name_ignoring_case(std::string_view a, std::string_view b);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/characters.h"
 #include "engine/list_contents.h"
 #include "engine/listing.h"
 #include "interface/controls.h"

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/decimal_text.h"
 #include "interface/dialog.h"
 #include "interface/folder.h"
 

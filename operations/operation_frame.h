@@ -1,5 +1,5 @@
-// The common frame of the operation dialogs: the roles of their controls, the preview built
-// through a stem transform, and the commands that close a dialog with or without renaming.
+// The common frame of the operation dialogs: the preview built through a stem transform, and the
+// commands that close a dialog with or without renaming.
 #pragma once
 
 #include <string>

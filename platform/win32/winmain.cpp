@@ -12,7 +12,6 @@
 #include "platform/win32/dialog_procs.h"
 #include "platform/win32/system_folder.h"
 #include "platform/win32/win32_trace.h"
-#include "resources/resource_ids.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ class Dialog {
  public:
   virtual ~Dialog() = default;
 
-  // List boxes. Entries are zero-free byte strings in the Windows ANSI code page; no list sorts.
+  // List boxes. Entries are zero-free byte strings in Windows-1252; no list sorts.
   virtual void list_reset(ControlId list) = 0;
   virtual int list_count(ControlId list) const = 0;
   // The whole text of entry `index`; empty when there is no such entry.

@@ -21,9 +21,9 @@ class Folder {
   // The current directory's path as the platform spells it; nullopt when it cannot be read.
   virtual std::optional<std::string> current_directory() const = 0;
 
-  // Calls `visit` for every entry of the current directory, in enumeration order. A name that the
-  // ANSI code page cannot hold exactly comes with a question mark for each letter it lacks.
-  // Returns false when the enumeration cannot be started.
+  // Calls `visit` for every entry of the current directory, in enumeration order. A name holding
+  // letters that Windows-1252 lacks comes with a question mark for each of them. Returns false
+  // when the enumeration cannot be started.
   virtual bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const = 0;
 
   // Renames a file of the current directory with its attributes as they are, never replacing an

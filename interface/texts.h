@@ -1,4 +1,4 @@
-// The program's own texts, in the Windows ANSI code page (Windows-1252).
+// The program's own texts, in Windows-1252, as every text inside the program.
 #pragma once
 
 namespace veltrano::texts {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32/win32_trace.h"
+#include "platform/win32/windows_1252.h"
 
 namespace veltrano {
 
@@ -24,11 +25,11 @@ HWND Win32Dialog::control(ControlId id) const {
 
 LRESULT Win32Dialog::send(ControlId id, UINT message, WPARAM wparam, LPARAM lparam) const {
   HWND window = control(id);
-  return window != nullptr ? SendMessageA(window, message, wparam, lparam) : 0;
+  return window != nullptr ? SendMessageW(window, message, wparam, lparam) : 0;
 }
 
-const char* Win32Dialog::zero_terminated(std::string_view text) {
-  scratch_.assign(text);
+const wchar_t* Win32Dialog::zero_terminated_utf16(std::string_view text) {
+  to_utf16(text, scratch_);
   return scratch_.c_str();
 }
 
@@ -51,20 +52,20 @@ std::string Win32Dialog::list_text(ControlId list, int index) const {
     return {};  // no such entry
   }
   // The buffer follows the entry's own length, so no text is ever cut.
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   const LRESULT copied =
-      send(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+      send(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
   if (copied < 0) {
     trace_failure("LB_GETTEXT");
     return {};
   }
-  text.resize(static_cast<std::size_t>(copied));
-  return text;
+  wide.resize(static_cast<std::size_t>(copied));
+  return to_windows_1252(wide);
 }
 
 void Win32Dialog::list_add(ControlId list, std::string_view text) {
   const LRESULT index =
-      send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zero_terminated(text)));
+      send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zero_terminated_utf16(text)));
   if (index == LB_ERR || index == LB_ERRSPACE) {
     trace_failure("LB_ADDSTRING");
   }
@@ -75,7 +76,7 @@ void Win32Dialog::list_freeze(ControlId list, bool frozen) {
   if (window == nullptr) {
     return;
   }
-  SendMessageA(window, WM_SETREDRAW, frozen ? FALSE : TRUE, 0);
+  SendMessageW(window, WM_SETREDRAW, frozen ? FALSE : TRUE, 0);
   // A hidden list (the extension and check lists) has nothing to repaint.
   if (!frozen && IsWindowVisible(window) &&
       !RedrawWindow(window, nullptr, nullptr,
@@ -100,16 +101,17 @@ std::string Win32Dialog::text(ControlId control_id, std::size_t byte_limit) cons
     return {};
   }
   const int limit = byte_limit > INT_MAX ? INT_MAX : static_cast<int>(byte_limit);
-  std::string text(static_cast<std::size_t>(limit), '\0');
-  // WM_GETTEXT answers with the count of bytes copied, never more than `limit - 1`.
+  std::wstring wide(static_cast<std::size_t>(limit), L'\0');
+  // WM_GETTEXT answers with the count of characters copied, never more than `limit - 1`; each
+  // becomes at most one byte.
   const LRESULT copied = send(control_id, WM_GETTEXT, static_cast<WPARAM>(limit),
-                              reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied > 0 && copied < limit ? static_cast<std::size_t>(copied) : 0);
-  return text;
+                              reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(copied > 0 && copied < limit ? static_cast<std::size_t>(copied) : 0);
+  return to_windows_1252(wide);
 }
 
 void Win32Dialog::set_text(ControlId control_id, std::string_view text) {
-  if (send(control_id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(zero_terminated(text))) == 0) {
+  if (send(control_id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(zero_terminated_utf16(text))) == 0) {
     trace_failure("WM_SETTEXT");
   }
 }
@@ -137,19 +139,19 @@ void Win32Dialog::focus(ControlId control_id) {
 }
 
 void Win32Dialog::message_box(std::string_view text, std::string_view caption) {
-  const std::string title(caption);
-  if (MessageBoxA(window_, zero_terminated(text), title.c_str(), MB_OK) == 0) {
-    trace_failure("MessageBoxA");
+  const std::wstring title = to_utf16(caption);
+  if (MessageBoxW(window_, zero_terminated_utf16(text), title.c_str(), MB_OK) == 0) {
+    trace_failure("MessageBoxW");
   }
 }
 
 void Win32Dialog::show_wait_cursor(bool busy) {
   // No message is handled while the dialog is busy, so the cursor set here stays until it is set
   // back to the dialog's own, the cursor of its window class.
-  HCURSOR cursor = busy ? LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))
-                        : reinterpret_cast<HCURSOR>(GetClassLongPtrA(window_, GCLP_HCURSOR));
+  HCURSOR cursor = busy ? LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT))
+                        : reinterpret_cast<HCURSOR>(GetClassLongPtrW(window_, GCLP_HCURSOR));
   if (cursor == nullptr) {
-    trace_failure(busy ? "LoadCursorA" : "GetClassLongPtrA");
+    trace_failure(busy ? "LoadCursorW" : "GetClassLongPtrW");
     return;
   }
   SetCursor(cursor);

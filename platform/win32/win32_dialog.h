@@ -1,4 +1,5 @@
-// The dialog over a real Win32 dialog window, through the ANSI functions.
+// The dialog over a real Win32 dialog window, through the wide functions: texts cross into
+// UTF-16 and back as Windows-1252.
 #pragma once
 
 #include <windows.h>
@@ -42,12 +43,12 @@ class Win32Dialog final : public Dialog {
   // Sends a message to a control through its kept window; 0 when there is no such control.
   LRESULT send(ControlId id, UINT message, WPARAM wparam, LPARAM lparam) const;
 
-  // `text` with a terminating zero, in a buffer reused from call to call.
-  const char* zero_terminated(std::string_view text);
+  // `text` in UTF-16 with a terminating zero, in a buffer reused from call to call.
+  const wchar_t* zero_terminated_utf16(std::string_view text);
 
   HWND window_;
   mutable std::vector<std::pair<ControlId, HWND>> controls_;
-  std::string scratch_;
+  std::wstring scratch_;
 };
 
 }  // namespace veltrano

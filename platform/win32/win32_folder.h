@@ -1,6 +1,7 @@
-// The folder over the Windows C runtime and the directory enumeration of KERNEL32. It addresses
-// the current directory and its files by relative names (the pattern "*.*" and bare names), never
-// through a path rebuilt from the directory's ANSI name, which the code page may have changed.
+// The folder over KERNEL32's wide directory enumeration and the C runtime's wide rename, names
+// converted as Windows-1252. It addresses the current directory and its files by relative names
+// (the pattern "*.*" and bare names), never through a path rebuilt from the directory's name,
+// which may hold letters that Windows-1252 lacks.
 #pragma once
 
 #include "interface/folder.h"

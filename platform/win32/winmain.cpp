@@ -12,22 +12,23 @@
 #include "platform/win32/dialog_procs.h"
 #include "platform/win32/system_folder.h"
 #include "platform/win32/win32_trace.h"
+#include "platform/win32/windows_1252.h"
 
 namespace {
 
-constexpr char kClassName[] = "VELTRANO DI FILES";
+constexpr wchar_t kClassName[] = L"VELTRANO DI FILES";
 
 // A window class that no dialog names; registering it is part of the program's start-up.
 void register_window_class(HINSTANCE instance) {
-  WNDCLASSA window_class{};
+  WNDCLASSW window_class{};
   window_class.style = 0;
-  window_class.lpfnWndProc = DefDlgProcA;
+  window_class.lpfnWndProc = DefDlgProcW;
   window_class.cbWndExtra = DLGWINDOWEXTRA;
   window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   window_class.lpszClassName = kClassName;
-  RegisterClassA(&window_class);  // the dialogs do not depend on it
+  RegisterClassW(&window_class);  // the dialogs do not depend on it
 }
 
 void initialise_common_controls() {
@@ -37,8 +38,10 @@ void initialise_common_controls() {
   InitCommonControlsEx(&controls);  // the dialogs do not depend on it
 }
 
+// Every dialog is a UTF-16 window, so that its controls hold any letter that Windows-1252 has,
+// whatever the system's ANSI code page.
 INT_PTR show_dialog(HINSTANCE instance, int template_id, DLGPROC proc) {
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(template_id), nullptr, proc, 0);
+  return DialogBoxParamW(instance, MAKEINTRESOURCEW(template_id), nullptr, proc, 0);
 }
 
 // Shows the main dialog until it ends without an operation; each operation dialog runs between
@@ -71,9 +74,9 @@ int gui_main(HINSTANCE instance, HINSTANCE /*previous*/, const char* /*tail*/, i
   initialise_common_controls();
   if (veltrano::in_windows_or_system_folder()) {
     // Nothing there is the user's to rename.
-    if (MessageBoxA(nullptr, veltrano::texts::kSystemFolder, veltrano::texts::kAttentionCaption,
-                    MB_OK) == 0) {
-      veltrano::trace_failure("MessageBoxA");
+    if (MessageBoxW(nullptr, veltrano::to_utf16(veltrano::texts::kSystemFolder).c_str(),
+                    veltrano::to_utf16(veltrano::texts::kAttentionCaption).c_str(), MB_OK) == 0) {
+      veltrano::trace_failure("MessageBoxW");
     }
     return 0;
   }
@@ -87,5 +90,5 @@ int main() {
   const char* command_line = GetCommandLineA();
   const char* tail =
       veltrano::command_line_tail(command_line != nullptr ? command_line : "").data();
-  return gui_main(GetModuleHandleA(nullptr), nullptr, tail, 1);
+  return gui_main(GetModuleHandleW(nullptr), nullptr, tail, 1);
 }

@@ -78,23 +78,88 @@ void closing_renames_nothing(const std::string& exe) {
   }
 }
 
-// Too few files, or the Windows folder: a message box alone, then the end with status 0.
+// Two files put in a folder of the system for as long as the object lives.
+class FilesPutIn {
+ public:
+  explicit FilesPutIn(const std::wstring& folder)
+      : paths_{folder + L"\\veltrano-e2e-1.txt", folder + L"\\veltrano-e2e-2.txt"} {
+    for (const auto& path : paths_) {
+      const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+      check(static_cast<bool>(file), "cannot put a file in a system folder");
+    }
+  }
+  ~FilesPutIn() {
+    for (const auto& path : paths_) {
+      DeleteFileW(path.c_str());
+    }
+  }
+
+ private:
+  std::wstring paths_[2];
+};
+
+// Too few files, or a Windows folder however spelt: a message box alone, then the end with status
+// 0. The 32-bit system folder gets two files first, so that only the guard can refuse it.
 void warnings_end_the_program(const std::string& exe) {
   Folder few({"unico.txt", "LEGGIMI", "setup.exe"});
-  wchar_t windows[MAX_PATH];
-  const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
-  check(length > 0 && length < MAX_PATH, "no Windows folder");
-  const std::pair<std::wstring, const char*> rows[] = {{few.path(), texts::kTooFewFiles},
-                                                       {windows, texts::kSystemFolder}};
+  wchar_t windows[MAX_PATH], wow64[MAX_PATH], prefix[MAX_PATH];
+  const auto read = [](auto length) { return length > 0 && length < MAX_PATH; };
+  check(read(GetWindowsDirectoryW(windows, MAX_PATH)), "no Windows folder");
+  check(read(GetSystemWow64DirectoryW(wow64, MAX_PATH)), "no 32-bit system folder");
+  check(read(GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH)), "no Wine prefix");
+  std::wstring windows_through_z = L"Z:" + std::wstring(prefix) + L"/drive_c/windows";
+  std::replace(windows_through_z.begin(), windows_through_z.end(), L'/', L'\\');
+  const FilesPutIn two_files(wow64);
+  const std::pair<std::wstring, const char*> rows[] = {
+      {few.path(), texts::kTooFewFiles},
+      {windows, texts::kSystemFolder},
+      {L"C:\\WINDOWS\\SYSTEM32", texts::kSystemFolder},
+      {wow64, texts::kSystemFolder},
+      {windows_through_z, texts::kSystemFolder}};
   for (const auto& [folder, message] : rows) {
     Program program(exe, folder);
     Window box = wait_for(program, texts::kAttentionCaption);
-    check_equal(box.text(kMessageText), std::string(message), "message");
+    check_equal(box.text(kMessageText), std::string(message), narrow(folder));
     check(windows_of(program).size() == 1, "the message box is not alone");
     box.press(IDOK);
     check(program.expect_exit() == 0, "exit status not 0");
   }
   check_equal(few.files(), few.after({}), "files");
+}
+
+// Accented names and typed letters, the same on every ANSI code page (the run is repeated under
+// others): the numbers' message with its "\xE8", the first five letters cut whole, a letter that
+// Windows-1252 lacks refused, an accented letter typed into new names.
+void accented_names(const std::string& exe) {
+  const std::string a = "\u00E0", e = "\u00E9", u = "\u00F9";  // as the Linux names spell them
+  Folder folder({"citt" + a + "_001.jpg", "caff" + e + "_002.jpg", "perch" + e + "003.jpg"});
+  Program program(exe, folder.path());
+  const OperationControls& renumber = kRenumber.frame;
+  Window numbers = open_operation(program, dialog_of(renumber));
+  numbers.type(renumber.input, "9999");
+  check_equal(numbers.text(renumber.message_line), texts::kDigitCountTooLow, "message");
+  numbers.press(renumber.cancel_button);
+  numbers.wait_closed();
+
+  Window cut = open_operation(program, dialog_of(kDeleteFirstChars));
+  cut.type(kDeleteFirstChars.input, "5");
+  cut.press(kDeleteFirstChars.rename_button);
+  cut.wait_closed();
+
+  Window add = open_operation(program, dialog_of(kAddAtStart));
+  add.type(kAddAtStart.input, L"\u0141");
+  check_equal(add.text(kAddAtStart.message_line), texts::kForbiddenChars, "message");
+  check(!add.is_enabled(kAddAtStart.rename_button), "\"Rinomina\" is enabled");
+  add.type(kAddAtStart.input, L"\bpi\u00F9 ");  // the refused letter rubbed out first
+  add.press(kAddAtStart.rename_button);
+  add.wait_closed();
+  quit(program);
+  check_equal(folder.files(),
+              folder.after({{"citt" + a + "_001.jpg", "pi" + u + " _001.jpg"},
+                            {"caff" + e + "_002.jpg", "pi" + u + " _002.jpg"},
+                            {"perch" + e + "003.jpg", "pi" + u + " " + e + "003.jpg"}}),
+              "files");
 }
 
 // In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest,
@@ -122,6 +187,7 @@ const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
     {"each_operation_renames_on_disk", each_operation_renames_on_disk},
     {"closing_renames_nothing", closing_renames_nothing},
     {"warnings_end_the_program", warnings_end_the_program},
+    {"accented_names", accented_names},
     {"names_of_the_real_file_system", names_of_the_real_file_system}};
 
 }  // namespace
@@ -132,6 +198,7 @@ int main(int argc, char** argv) {
   if (argc < 2) {
     return 2;
   }
+  std::printf("ANSI code page %u\n", GetACP());
   int passed = 0, failed = 0;
   for (const auto& [name, run] : kCases) {
     if (argc > 2 && std::find(argv + 2, argv + argc, std::string(name)) == argv + argc) {

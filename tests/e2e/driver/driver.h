@@ -1,6 +1,7 @@
 // Drives the real veltrano.exe from another process, as a user would: starts it in a folder made
 // for the case, finds its windows by caption, types, presses buttons and keys, reads the files
-// back. Window texts are Windows-1252 bytes, as the program sees them; folder names are UTF-8.
+// back. Window texts are Windows-1252 bytes, as the program sees them, sent and read through the
+// wide messages whatever the ANSI code page; folder names are UTF-8.
 #pragma once
 
 #include <windows.h>
@@ -71,12 +72,21 @@ void wait_until(Done&& done, const std::string& what) {  // fails after kPatienc
 
 using UniqueHandle = Owned<HANDLE, CloseHandle>;
 
-inline std::wstring widen(std::string_view text, UINT code_page = CP_ACP) {
+inline constexpr UINT kWindows1252 = 1252;
+inline std::wstring widen(std::string_view text, UINT code_page = kWindows1252) {
   std::wstring wide(text.size(), L'\0');
   const int size = MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()),
                                        wide.data(), static_cast<int>(wide.size()));
   check(size > 0 || text.empty(), "cannot convert " + printable(text));
   return wide.substr(0, static_cast<std::size_t>(std::max(size, 0)));
+}
+inline std::string narrow(std::wstring_view wide) {  // as Windows-1252, "?" for what it lacks
+  std::string text(wide.size(), '\0');
+  const int size = WideCharToMultiByte(kWindows1252, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                       static_cast<int>(wide.size()), text.data(),
+                                       static_cast<int>(text.size()), "?", nullptr);
+  check(size > 0 || wide.empty(), "cannot convert a window text");
+  return text.substr(0, static_cast<std::size_t>(std::max(size, 0)));
 }
 
 // Starts `command` in `folder` (null: in this program's); its process, owned.
@@ -114,10 +124,10 @@ class Program {
   UniqueHandle process_;
 };
 
-// A message to another process, answered in time; texts in the ANSI code page, Windows-1252.
+// A message to another process, answered in time; texts in UTF-16.
 inline LRESULT send(HWND window, UINT message, WPARAM wparam = 0, const void* lparam = nullptr) {
   DWORD_PTR result = 0;
-  check(SendMessageTimeoutA(window, message, wparam, reinterpret_cast<LPARAM>(lparam), SMTO_NORMAL,
+  check(SendMessageTimeoutW(window, message, wparam, reinterpret_cast<LPARAM>(lparam), SMTO_NORMAL,
                             5000, &result) != 0,
         "window message " + std::to_string(message) + " got no answer");
   return static_cast<LRESULT>(result);
@@ -136,13 +146,14 @@ class Window {
   bool is_enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
   bool is_visible(int id) const { return IsWindowVisible(control(id)) != FALSE; }
   std::string text(int id) const {
-    char text[1024];  // a name or a message is far shorter
+    wchar_t text[1024];  // a name or a message is far shorter
     const auto size = send(control(id), WM_GETTEXT, std::size(text), text);
-    return std::string(text, static_cast<std::size_t>(std::max(size, LRESULT{0})));
+    return narrow(std::wstring_view(text, static_cast<std::size_t>(std::max(size, LRESULT{0}))));
   }
-  void type(int edit, std::string_view text) const {  // each key a change notification
-    for (const char c : text) {
-      send(control(edit), WM_CHAR, static_cast<unsigned char>(c));
+  void type(int edit, std::string_view text) const { type(edit, widen(text)); }
+  void type(int edit, std::wstring_view text) const {  // each key a change notification
+    for (const wchar_t c : text) {
+      send(control(edit), WM_CHAR, c);
     }
   }
   void press(int button) const {  // a user cannot press a hidden or disabled button
@@ -176,13 +187,14 @@ inline constexpr int kMessageText = 0xFFFF;
 // window that may be closing. A window closed meanwhile may end the walk early: callers poll.
 inline std::vector<std::pair<HWND, std::string>> windows_of(const Program& program) {
   std::vector<std::pair<HWND, std::string>> windows;
-  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr));) {
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
     DWORD process = 0;
-    char caption[256];
+    wchar_t caption[256];
     GetWindowThreadProcessId(window, &process);
-    const int length = GetWindowTextA(window, caption, static_cast<int>(std::size(caption)));
+    const int length = GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
     if (process == program.id() && IsWindowVisible(window)) {
-      windows.emplace_back(window, std::string(caption, static_cast<std::size_t>(length)));
+      windows.emplace_back(window,
+                           narrow({caption, static_cast<std::size_t>(std::max(length, 0))}));
     }
   }
   return windows;

@@ -94,10 +94,11 @@ std::optional<StemLists> renumber_preview(Dialog& dialog) {
     dialog.set_text(kControls.message_line, texts::kDigitCountTooHigh);
     return std::nullopt;
   }
-  // The test is on the last number given out. A number beyond seven digits cannot be written in
-  // any accepted digit count.
-  const long long last = static_cast<long long>(start) + static_cast<long long>(stems.size()) - 1;
-  const int width = last == 0 ? 1 : decimal_width(last);
+  // The test is on start + n, one past the last number given out, so never 0 (start >= 0, n >= 1);
+  // summed in long long for a pasted start near INT_MAX. Beyond seven digits there is no width,
+  // and no accepted digit count fits.
+  const int width =
+      decimal_width(static_cast<long long>(start) + static_cast<long long>(stems.size()));
   if (width < 0 || digit_count < width) {
     dialog.set_text(kControls.message_line, texts::kDigitCountTooLow);
     return std::nullopt;

@@ -56,12 +56,10 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
   if (!preview) {
     return;
   }
-  // A refused preview stays shown; only a clash is reported as one, since a path that is too
-  // long has had its own message box.
-  const NameProblem problem = check_preview(dialog, folder, kControls, *preview);
-  if (problem != NameProblem::kNone) {
-    dialog.set_text(kControls.message_line,
-                    problem == NameProblem::kClash ? texts::kDeleteClash : "");
+  // A refused preview stays shown, with the clash text for every cause: a path that is too long
+  // has shown its message box as well.
+  if (check_preview(dialog, folder, kControls, *preview) != NameProblem::kNone) {
+    dialog.set_text(kControls.message_line, texts::kDeleteClash);
   }
 }
 

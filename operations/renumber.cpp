@@ -125,12 +125,12 @@ void recompute(Dialog& dialog, const Folder& folder) {
     dialog.enable(kControls.rename_button, false);
     return;
   }
-  // An after list left empty (a negative start number) is refused by the check as well; only a
-  // clash is reported as one, since a path that is too long has had its own message box.
+  // Every refusal shows the clash text: a path that is too long after its message box, and an
+  // after list left empty by a negative start number as well.
   const NameProblem problem = check_new_names(dialog, folder, kControls.check_list, preview->before,
                                               preview->extensions, preview->after);
   dialog.set_text(kControls.message_line,
-                  problem == NameProblem::kClash ? texts::kRenumberClash : "");
+                  problem == NameProblem::kNone ? "" : texts::kRenumberClash);
   dialog.enable(kControls.rename_button, problem == NameProblem::kNone);
 }
 

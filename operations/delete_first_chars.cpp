@@ -25,7 +25,7 @@ constexpr std::size_t kCountBytes = 15;
 
 // Rebuilds the after list for the typed count, or refuses a count that some stem is not longer
 // than; the stems of a rebuilt preview are returned for the name check.
-std::optional<StemLists> rebuild_delete_first_chars_preview(Dialog& dialog) {
+std::optional<StemLists> build_delete_first_chars_preview(Dialog& dialog) {
   // A count too large for an int saturates and is refused as too many; a negative one (only
   // pasted text gets there) is refused too, so no preview reads before the start of a stem.
   const int count = decimal_value(dialog.text(kCountField, kCountBytes));
@@ -52,7 +52,7 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
     clear_preview(dialog, kControls);  // the message line keeps what it showed
     return;
   }
-  const std::optional<StemLists> preview = rebuild_delete_first_chars_preview(dialog);
+  const std::optional<StemLists> preview = build_delete_first_chars_preview(dialog);
   if (!preview) {
     return;
   }
@@ -64,10 +64,6 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
 }
 
 }  // namespace
-
-int build_delete_first_chars_preview(Dialog& dialog) {
-  return rebuild_delete_first_chars_preview(dialog) ? 1 : 0;
-}
 
 void delete_first_chars_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
   if (message.kind == DialogMessage::Kind::kInitialise) {

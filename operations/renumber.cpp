@@ -79,7 +79,7 @@ void initialise(Dialog& dialog, const Folder& folder) {
 // Rebuilds the after list from the before list, the start number and the digit count, and sets
 // the message line. The stems in hand when the after list was computed (or was left empty, with
 // nothing to compute); nullopt when the digit count was refused.
-std::optional<StemLists> renumber_preview(Dialog& dialog) {
+std::optional<StemLists> compute_renumbered_names(Dialog& dialog) {
   std::vector<std::string> stems = list_entries(dialog, kControls.before_list);
   dialog.list_reset(kControls.after_list);
   if (stems.empty()) {
@@ -120,7 +120,7 @@ void recompute(Dialog& dialog, const Folder& folder) {
     return;
   }
   // A refused digit count has left the after list empty and its message in the message line.
-  const std::optional<StemLists> preview = renumber_preview(dialog);
+  const std::optional<StemLists> preview = compute_renumbered_names(dialog);
   if (!preview) {
     dialog.enable(kControls.rename_button, false);
     return;
@@ -162,10 +162,6 @@ std::string make_renumbered_stem(std::string_view stem, long long number, int di
   std::string digits = std::to_string(number);
   pad_with_zeros(digits, digit_count);
   return new_stem + digits;
-}
-
-int compute_renumbered_names(Dialog& dialog) {
-  return renumber_preview(dialog) ? 1 : 0;
 }
 
 void renumber_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

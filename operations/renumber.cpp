@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/batch_rename.h"

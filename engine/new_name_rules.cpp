@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "engine/windows_names.h"
 

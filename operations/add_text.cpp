@@ -10,33 +10,30 @@
 namespace veltrano {
 namespace {
 
-enum class Side { kStart, kEnd };
+// New stems are held whole, however long: the name check refuses any that is too long.
+StemLists build_add_at_start_preview(Dialog& dialog, const std::string& added) {
+  const OperationControls& c = kAddAtStart;
+  return rebuild_after_list(dialog, c.before_list, c.extension_list, c.after_list,
+                            [&added](const std::string& stem) { return added + stem; });
+}
+
+StemLists build_add_at_end_preview(Dialog& dialog, const std::string& added) {
+  const OperationControls& c = kAddAtEnd;
+  return rebuild_after_list(dialog, c.before_list, c.extension_list, c.after_list,
+                            [&added](const std::string& stem) { return stem + added; });
+}
 
 struct AddTextDialog {
   const OperationControls& controls;
-  Side side;
+  StemLists (*build_preview)(Dialog& dialog, const std::string& added);
 };
 
-constexpr AddTextDialog kStartDialog{kAddAtStart, Side::kStart};
-constexpr AddTextDialog kEndDialog{kAddAtEnd, Side::kEnd};
+constexpr AddTextDialog kStartDialog{kAddAtStart, build_add_at_start_preview};
+constexpr AddTextDialog kEndDialog{kAddAtEnd, build_add_at_end_preview};
 
 // The text as the preview uses it: at most the field's first 259 characters.
 std::string read_added_text(const Dialog& dialog, const AddTextDialog& add) {
   return dialog.text(add.controls.input, kPathLimit);
-}
-
-StemLists rebuild_add_text_preview(Dialog& dialog, const AddTextDialog& add,
-                                   const std::string& added) {
-  const OperationControls& frame = add.controls;
-  // New stems are held whole, however long: the name check refuses any that is too long.
-  return rebuild_after_list(dialog, frame.before_list, frame.extension_list, frame.after_list,
-                            [&added, side = add.side](const std::string& stem) {
-                              return side == Side::kStart ? added + stem : stem + added;
-                            });
-}
-
-void build_add_text_preview(Dialog& dialog, const AddTextDialog& add) {
-  rebuild_add_text_preview(dialog, add, read_added_text(dialog, add));
 }
 
 void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& add) {
@@ -52,7 +49,7 @@ void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& 
     refuse_input(dialog, add.controls, texts::kForbiddenChars);
     return;
   }
-  const StemLists preview = rebuild_add_text_preview(dialog, add, added);
+  const StemLists preview = add.build_preview(dialog, added);
   if (check_preview(dialog, folder, add.controls, preview) != NameProblem::kNone) {
     // The refused names are not shown; the message line keeps what it showed.
     dialog.list_reset(add.controls.after_list);
@@ -74,14 +71,6 @@ void run_add_text_dialog(Dialog& dialog, Folder& folder, const DialogMessage& me
 }
 
 }  // namespace
-
-void build_add_at_start_preview(Dialog& dialog) {
-  build_add_text_preview(dialog, kStartDialog);
-}
-
-void build_add_at_end_preview(Dialog& dialog) {
-  build_add_text_preview(dialog, kEndDialog);
-}
 
 void add_at_start_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
   run_add_text_dialog(dialog, folder, message, kStartDialog);

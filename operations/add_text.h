@@ -6,10 +6,6 @@
 
 namespace veltrano {
 
-// Rebuild the after list from the before list and the "Testo da aggiungere" field.
-void build_add_at_start_preview(Dialog& dialog);
-void build_add_at_end_preview(Dialog& dialog);
-
 void add_at_start_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message);
 void add_at_end_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/batch_rename.h"
@@ -25,7 +26,7 @@ constexpr std::size_t kCountBytes = 15;
 
 // Rebuilds the after list for the typed count, or refuses a count that some stem is not longer
 // than; the stems of a rebuilt preview are returned for the name check.
-std::optional<StemLists> rebuild_delete_first_chars_preview(Dialog& dialog) {
+std::optional<StemLists> build_delete_first_chars_preview(Dialog& dialog) {
   // A count too large for an int saturates and is refused as too many; a negative one (only
   // pasted text gets there) is refused too, so no preview reads before the start of a stem.
   const int count = decimal_value(dialog.text(kCountField, kCountBytes));
@@ -52,24 +53,18 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
     clear_preview(dialog, kControls);  // the message line keeps what it showed
     return;
   }
-  const std::optional<StemLists> preview = rebuild_delete_first_chars_preview(dialog);
+  const std::optional<StemLists> preview = build_delete_first_chars_preview(dialog);
   if (!preview) {
     return;
   }
-  // A refused preview stays shown; only a clash is reported as one, since a path that is too
-  // long has had its own message box.
-  const NameProblem problem = check_preview(dialog, folder, kControls, *preview);
-  if (problem != NameProblem::kNone) {
-    dialog.set_text(kControls.message_line,
-                    problem == NameProblem::kClash ? texts::kDeleteClash : "");
+  // A refused preview stays shown, with the clash text for every cause: a path that is too long
+  // has shown its message box as well.
+  if (check_preview(dialog, folder, kControls, *preview) != NameProblem::kNone) {
+    dialog.set_text(kControls.message_line, texts::kDeleteClash);
   }
 }
 
 }  // namespace
-
-int build_delete_first_chars_preview(Dialog& dialog) {
-  return rebuild_delete_first_chars_preview(dialog) ? 1 : 0;
-}
 
 void delete_first_chars_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {
   if (message.kind == DialogMessage::Kind::kInitialise) {

@@ -28,7 +28,7 @@ bool fields_allowed(const Fields& fields) {
          has_no_forbidden_chars(fields.replacement) == 1;
 }
 
-StemLists rebuild_find_replace_preview(Dialog& dialog, const Fields& fields) {
+StemLists build_find_replace_preview(Dialog& dialog, const Fields& fields) {
   // New stems are held whole, however long: the name check refuses any that is too long.
   return rebuild_after_list(dialog, kControls.before_list, kControls.extension_list,
                             kControls.after_list, [&fields](const std::string& stem) {
@@ -52,7 +52,7 @@ void on_field_changed(Dialog& dialog, const Folder& folder, bool find_changed) {
     refuse_input(dialog, kControls, texts::kForbiddenChars);
     return;
   }
-  const StemLists preview = rebuild_find_replace_preview(dialog, fields);
+  const StemLists preview = build_find_replace_preview(dialog, fields);
   if (find_changed) {
     dialog.set_text(kControls.message_line, "");
   }
@@ -77,10 +77,6 @@ std::string replace_all(std::string_view text, std::string_view find,
   }
   result.append(text.substr(start));
   return result;
-}
-
-void build_find_replace_preview(Dialog& dialog) {
-  rebuild_find_replace_preview(dialog, read_fields(dialog));
 }
 
 void find_replace_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

@@ -14,9 +14,6 @@ namespace veltrano {
 // again. Bytes are compared exactly (case-sensitive). An empty `find` matches nothing.
 std::string replace_all(std::string_view text, std::string_view find, std::string_view replacement);
 
-// Rebuilds the after list from the before list and the "Trova" and "Sostituisci con" fields.
-void build_find_replace_preview(Dialog& dialog);
-
 void find_replace_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message);
 
 }  // namespace veltrano

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/batch_rename.h"
@@ -79,7 +80,7 @@ void initialise(Dialog& dialog, const Folder& folder) {
 // Rebuilds the after list from the before list, the start number and the digit count, and sets
 // the message line. The stems in hand when the after list was computed (or was left empty, with
 // nothing to compute); nullopt when the digit count was refused.
-std::optional<StemLists> renumber_preview(Dialog& dialog) {
+std::optional<StemLists> compute_renumbered_names(Dialog& dialog) {
   std::vector<std::string> stems = list_entries(dialog, kControls.before_list);
   dialog.list_reset(kControls.after_list);
   if (stems.empty()) {
@@ -94,10 +95,11 @@ std::optional<StemLists> renumber_preview(Dialog& dialog) {
     dialog.set_text(kControls.message_line, texts::kDigitCountTooHigh);
     return std::nullopt;
   }
-  // The test is on the last number given out. A number beyond seven digits cannot be written in
-  // any accepted digit count.
-  const long long last = static_cast<long long>(start) + static_cast<long long>(stems.size()) - 1;
-  const int width = last == 0 ? 1 : decimal_width(last);
+  // The test is on start + n, one past the last number given out, so never 0 (start >= 0, n >= 1);
+  // summed in long long for a pasted start near INT_MAX. Beyond seven digits there is no width,
+  // and no accepted digit count fits.
+  const int width =
+      decimal_width(static_cast<long long>(start) + static_cast<long long>(stems.size()));
   if (width < 0 || digit_count < width) {
     dialog.set_text(kControls.message_line, texts::kDigitCountTooLow);
     return std::nullopt;
@@ -119,17 +121,17 @@ void recompute(Dialog& dialog, const Folder& folder) {
     return;
   }
   // A refused digit count has left the after list empty and its message in the message line.
-  const std::optional<StemLists> preview = renumber_preview(dialog);
+  const std::optional<StemLists> preview = compute_renumbered_names(dialog);
   if (!preview) {
     dialog.enable(kControls.rename_button, false);
     return;
   }
-  // An after list left empty (a negative start number) is refused by the check as well; only a
-  // clash is reported as one, since a path that is too long has had its own message box.
+  // Every refusal shows the clash text: a path that is too long after its message box, and an
+  // after list left empty by a negative start number as well.
   const NameProblem problem = check_new_names(dialog, folder, kControls.check_list, preview->before,
                                               preview->extensions, preview->after);
   dialog.set_text(kControls.message_line,
-                  problem == NameProblem::kClash ? texts::kRenumberClash : "");
+                  problem == NameProblem::kNone ? "" : texts::kRenumberClash);
   dialog.enable(kControls.rename_button, problem == NameProblem::kNone);
 }
 
@@ -161,10 +163,6 @@ std::string make_renumbered_stem(std::string_view stem, long long number, int di
   std::string digits = std::to_string(number);
   pad_with_zeros(digits, digit_count);
   return new_stem + digits;
-}
-
-int compute_renumbered_names(Dialog& dialog) {
-  return renumber_preview(dialog) ? 1 : 0;
 }
 
 void renumber_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message) {

@@ -22,11 +22,6 @@ void pad_with_zeros(std::string& text, int digit_count);
 // The stem's text up to its first digit, followed by `number` padded with zeros to `digit_count`.
 std::string make_renumbered_stem(std::string_view stem, long long number, int digit_count);
 
-// Rebuilds the after list from the before list, the start number and the digit count, and sets
-// the message line. 1 when the after list was computed (or there was nothing to compute), 0 when
-// the digit count was refused.
-int compute_renumbered_names(Dialog& dialog);
-
 void renumber_dialog_proc(Dialog& dialog, Folder& folder, const DialogMessage& message);
 
 }  // namespace veltrano

@@ -100,6 +100,10 @@ TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {
           {count, "000000000000003", kept, "", true},  // the count is the first 14 characters
           {count, "00000000000001", one, "", true},
           {count, "4294967299", {}, too_many, false}});
+  d.folder.path = "C:\\" + std::string(245, 'f');  // "01 Alba.txt" in it: a path of 261 bytes
+  run(d, {{count, "0", kept, clash, false}});
+  EXPECT_EQ(d.dialog.boxes,
+            Names{std::string(texts::kPathTooLongCaption) + ":" + texts::kPathTooLong});
 }
 
 TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
@@ -108,22 +112,33 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
   EXPECT_EQ(d.dialog.shown(c.second_input), "3");
   EXPECT_EQ(d.dialog.entries(kRenumber.first_positions), (Names{"1", "1"}));
   EXPECT_EQ(d.dialog.entries(kRenumber.last_positions), (Names{"1", "1"}));
-  const std::string too_low = texts::kDigitCountTooLow;
-  const Names seven = {"x0000009", "x0000010"};
+  const std::string too_low = texts::kDigitCountTooLow, clash = texts::kRenumberClash;
+  const Names seven = {"x0000008", "x0000009"};
   run(d, {{0, "", {}, "", false},
           {c.input, "1", {"x001", "x002"}, "", true},
-          {c.second_input, "1", {"x1", "x2"}, texts::kRenumberClash, false},  // a folder's name
-          {c.input, "9", {}, too_low, false},
-          {c.second_input, "2", {"x09", "x10"}, "", true},
+          {c.second_input, "1", {"x1", "x2"}, clash, false},  // a folder's name
+          {c.input, "8", {}, too_low, false},                 // 8 + 2 files = 10: two digits
+          {c.second_input, "2", {"x08", "x09"}, "", true},
           {c.second_input, "8", {}, texts::kDigitCountTooHigh, false},
+          {c.second_input, "0", {}, too_low, false},
           {c.second_input, "7", seven, "", true},
           {c.input, "", seven, "", true},  // an empty field keeps the preview
-          {c.input, "9999998", {"x9999998", "x9999999"}, "", true},
-          {c.input, "9999999", {}, too_low, false},
+          {c.input, "9999997", {"x9999997", "x9999998"}, "", true},
+          {c.input, "9999998", {}, too_low, false},
           {c.input, "2147483648", {}, too_low, false},
-          {c.input, "-99999999999999999999", {}, "", false}});  // pasted: no new names
-  // The one number 0 takes one digit.
-  EXPECT_EQ(Open(c, {"x5.txt", "mare.txt"}, {"0", "0"}).dialog.shown(c.message_line), too_low);
+          {c.input, "-99999999999999999999", {}, clash, false}});  // pasted: no new names
+  d.folder.path = "C:\\" + std::string(244, 'f');  // "x0000001.txt" in it: a path of 261 bytes
+  run(d, {{c.input, "1", {"x0000001", "x0000002"}, clash, false}});
+  EXPECT_EQ(d.dialog.boxes,
+            Names{std::string(texts::kPathTooLongCaption) + ":" + texts::kPathTooLong});
+  // Nine files numbered from 1 need two digits, although 1 to 9 would fit in one.
+  Names nine, padded;
+  for (char digit = '1'; digit <= '9'; ++digit) {
+    nine.push_back(std::string("img") + digit + ".jpg");
+    padded.push_back(std::string("img0") + digit);
+  }
+  Open n(c, nine, {"1"});
+  run(n, {{c.second_input, "1", {}, too_low, false}, {c.second_input, "2", padded, "", true}});
   // Without one numbered position only "Annulla" is left.
   for (const bool numbered : {false, true}) {
     Open w(c, numbered ? Names{"f 3 m.jpg", "f 12 m.jpg"} : Names{"mare.jpg", "p1.exe"});

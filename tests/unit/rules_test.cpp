@@ -1,15 +1,13 @@
 // The rules on bytes and names as tables: transforms, the name checks, the rename itself and
-// the numbers of renumbering.
+// where renumbering finds the numbers.
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
 #include "engine/batch_rename.h"
 #include "engine/rename_files.h"
 #include "engine/windows_names.h"
 #include "operations/case_transforms.h"
 #include "operations/digit_runs.h"
 #include "operations/find_replace.h"
-#include "operations/renumber.h"
 #include "tests/unit/folder_double.h"
 
 namespace veltrano::testing {
@@ -125,18 +123,6 @@ TEST(DigitRuns, NumbersStandAtOnePlaceOrNot) {
       {{"mare.mp3", "sole.mp3"}, NO_DIGITS}};
   for (const auto& [files, analysis] : folders) {
     EXPECT_EQ(analyse_digit_positions(gather_numbered_files(FolderDouble(files))), analysis);
-  }
-}
-
-TEST(CommandLine, TailSkipsTheProgramPathAndTheBlanksAfterIt) {
-  const std::pair<std::string_view, std::string_view> lines[] = {{"\"C:\\a b\\v.exe\"  x y", "x y"},
-                                                                 {"\"C:\\v.exe\"x", "x"},
-                                                                 {"\"C:\\v.exe x", "\"C:\\v.exe x"},
-                                                                 {"v.exe   x  ", "x  "},
-                                                                 {"v.exe", ""},
-                                                                 {"", ""}};
-  for (const auto& [line, tail] : lines) {
-    EXPECT_EQ(command_line_tail(line), tail) << line;
   }
 }
 

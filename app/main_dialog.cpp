@@ -9,6 +9,7 @@ namespace veltrano {
 namespace {
 
 void initialise(Dialog& dialog, const Folder& folder) {
+  dialog.show_program_icon();
   for (const OperationControls& operation : kOperationDialogs) {
     dialog.enable(operation.main_button, true);
   }

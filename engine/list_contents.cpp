@@ -17,9 +17,12 @@ std::vector<std::string> list_entries(const Dialog& dialog, ControlId list) {
 void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
   FrozenList frozen(dialog, list);
   dialog.list_reserve(list, entries.size());
+  std::size_t longest = 0;
   for (const std::string& entry : entries) {
     dialog.list_add(list, entry);
+    longest = std::max(longest, entry.size());
   }
+  dialog.list_fit_width(list, longest);
 }
 
 void fill_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {

@@ -11,7 +11,8 @@ namespace veltrano {
 // Every entry of a list box, in order.
 std::vector<std::string> list_entries(const Dialog& dialog, ControlId list);
 
-// Adds `entries` at the end of the list, in order, with its redrawing off meanwhile.
+// Adds `entries` at the end of the list, in order, with its redrawing off meanwhile, and lets the
+// list scroll sideways as far as the longest of them reaches.
 void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries);
 
 // Empties the list and puts `entries` in it, in order.

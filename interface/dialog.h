@@ -30,6 +30,10 @@ class Dialog {
   // Makes room for `count` more entries at once, so that a list filled entry by entry is not
   // grown again and again.
   virtual void list_reserve(ControlId list, std::size_t count) = 0;
+  // Lets a list that has a horizontal scroll bar scroll sideways at least as far as an entry of
+  // `characters` characters reaches, so that the end of a long name can be seen; emptying the
+  // list takes that back. Lists without the scroll bar ignore it.
+  virtual void list_fit_width(ControlId list, std::size_t characters) = 0;
 
   // Edit fields and static texts. `text` gives at most `byte_limit - 1` bytes, as a read into a
   // buffer of `byte_limit` bytes would.
@@ -43,6 +47,9 @@ class Dialog {
 
   // A modal message box owned by the dialog: OK button only, no icon.
   virtual void message_box(std::string_view text, std::string_view caption) = 0;
+  // Shows the program's icon on the dialog, at the small size (its caption) and the large one
+  // (Alt+Tab, the taskbar).
+  virtual void show_program_icon() = 0;
   // Shows the wait cursor while `busy`, so that a long task does not look like a hang; the
   // dialog's own cursor comes back after.
   virtual void show_wait_cursor(bool busy) = 0;

@@ -6,6 +6,7 @@
 namespace veltrano {
 
 void open_input_dialog(Dialog& dialog, const Folder& folder, const OperationControls& controls) {
+  dialog.show_program_icon();
   list_folder(dialog, folder, controls.before_list, controls.extension_list, controls.check_list);
   dialog.focus(controls.input);
   dialog.enable(controls.rename_button, false);

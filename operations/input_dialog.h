@@ -11,9 +11,9 @@
 
 namespace veltrano {
 
-// Lists the folder (the entries it does not list go to the check list, for the name check), gives
-// the keyboard focus to the (first) input field and disables "Rinomina"; the after list stays empty
-// until an input gives a valid preview.
+// Shows the program's icon, lists the folder (the entries it does not list go to the check list,
+// for the name check), gives the keyboard focus to the (first) input field and disables "Rinomina";
+// the after list stays empty until an input gives a valid preview.
 void open_input_dialog(Dialog& dialog, const Folder& folder, const OperationControls& controls);
 
 // Shows `message` in the message line and disables "Rinomina"; the after list keeps what it showed.

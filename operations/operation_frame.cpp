@@ -25,6 +25,7 @@ bool handle_closing_command(Dialog& dialog, Folder& folder, const OperationContr
 void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& message,
                          const OperationControls& controls, StemTransform transform) {
   if (message.kind == DialogMessage::Kind::kInitialise) {
+    dialog.show_program_icon();
     // The preview is built from the stems just listed rather than read back from the list.
     ListedFiles files = gather_listable_files(folder);
     show_listed_files(dialog, files, controls.before_list, controls.extension_list);

@@ -61,8 +61,8 @@ StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId ex
 bool handle_closing_command(Dialog& dialog, Folder& folder, const OperationControls& controls,
                             ControlId control);
 
-// The whole procedure of a dialog whose operation takes no input: list the folder, show the
-// preview once, enable "Rinomina".
+// The whole procedure of a dialog whose operation takes no input: show the program's icon, list the
+// folder, show the preview once, enable "Rinomina".
 void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& message,
                          const OperationControls& controls, StemTransform transform);
 

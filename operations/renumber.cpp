@@ -59,6 +59,7 @@ void wait_for_start_number(Dialog& dialog, const NumberedFiles& files) {
 }
 
 void initialise(Dialog& dialog, const Folder& folder) {
+  dialog.show_program_icon();
   // The analysis and the before list work from the files just listed, not read back.
   const NumberedFiles files = gather_numbered_files(folder);
   list_numbered_files(dialog, files);

@@ -1,6 +1,9 @@
 /* Dialog template and control identifiers, shared by the resource script and the C++ code. */
 #pragma once
 
+/* The program's icon: the exe's, and every dialog's. */
+#define IDI_VELTRANO 1
+
 /* Main dialog. */
 #define IDD_MAIN 101
 #define IDC_MAIN_LABEL 301

@@ -1,12 +1,39 @@
 #include "platform/win32/win32_dialog.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
+#include <tuple>
 
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/win32_trace.h"
 #include "platform/win32/windows_1252.h"
+#include "resources/resource_ids.h"
 
 namespace veltrano {
+namespace {
+
+// The width in pixels of the widest character of the font that `window` draws with.
+int widest_character(HWND window) {
+  constexpr int kFallback = 16;  // wider than any character of the dialogs' 8-point fonts
+  const Owned<HDC, DeleteDC> context(CreateCompatibleDC(nullptr));
+  if (!context) {
+    trace_failure("CreateCompatibleDC");
+    return kFallback;
+  }
+  // Without a font of its own a control draws with the system font, which the new context holds.
+  if (auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0))) {
+    SelectObject(context.get(), font);
+  }
+  TEXTMETRICW metrics{};
+  if (!GetTextMetricsW(context.get(), &metrics)) {
+    trace_failure("GetTextMetricsW");
+    return kFallback;
+  }
+  return metrics.tmMaxCharWidth;
+}
+
+}  // namespace
 
 HWND Win32Dialog::control(ControlId id) const {
   for (const auto& [known_id, window] : controls_) {
@@ -35,6 +62,7 @@ const wchar_t* Win32Dialog::zero_terminated_utf16(std::string_view text) {
 
 void Win32Dialog::list_reset(ControlId list) {
   send(list, LB_RESETCONTENT, 0, 0);
+  send(list, LB_SETHORIZONTALEXTENT, 0, 0);  // emptying a list leaves its extent as it was
 }
 
 int Win32Dialog::list_count(ControlId list) const {
@@ -96,6 +124,22 @@ void Win32Dialog::list_reserve(ControlId list, std::size_t count) {
   }
 }
 
+void Win32Dialog::list_fit_width(ControlId list, std::size_t characters) {
+  HWND window = control(list);
+  if (window == nullptr || (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) == 0) {
+    return;
+  }
+  // An estimate that is never short: every character as wide as the font's widest, and one more
+  // for the margins. Measuring each entry would cost a call per entry.
+  const int widest = widest_character(window);
+  constexpr std::size_t kMostPixels = SHRT_MAX;  // as far as a scroll bar reaches
+  const std::size_t pixels =
+      std::min((characters + 1) * static_cast<std::size_t>(widest), kMostPixels);
+  if (pixels > static_cast<std::size_t>(SendMessageW(window, LB_GETHORIZONTALEXTENT, 0, 0))) {
+    SendMessageW(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels), 0);
+  }
+}
+
 std::string Win32Dialog::text(ControlId control_id, std::size_t byte_limit) const {
   if (byte_limit == 0) {
     return {};
@@ -142,6 +186,22 @@ void Win32Dialog::message_box(std::string_view text, std::string_view caption) {
   const std::wstring title = to_utf16(caption);
   if (MessageBoxW(window_, zero_terminated_utf16(text), title.c_str(), MB_OK) == 0) {
     trace_failure("MessageBoxW");
+  }
+}
+
+void Win32Dialog::show_program_icon() {
+  // A dialog without an owner otherwise shows the generic icon. Shared icons belong to the
+  // system, which frees them.
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const auto& [kind, width, height] : {std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON},
+                                            std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}}) {
+    const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELTRANO), IMAGE_ICON,
+                                   GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED);
+    if (icon == nullptr) {
+      trace_failure("LoadImageW");
+      continue;
+    }
+    SendMessageW(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
   }
 }
 

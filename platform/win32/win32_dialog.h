@@ -22,6 +22,7 @@ class Win32Dialog final : public Dialog {
   void list_add(ControlId list, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
   void list_reserve(ControlId list, std::size_t count) override;
+  void list_fit_width(ControlId list, std::size_t characters) override;
 
   std::string text(ControlId control, std::size_t byte_limit) const override;
   void set_text(ControlId control, std::string_view text) override;
@@ -31,6 +32,7 @@ class Win32Dialog final : public Dialog {
   void focus(ControlId control) override;
 
   void message_box(std::string_view text, std::string_view caption) override;
+  void show_program_icon() override;
   void show_wait_cursor(bool busy) override;
   void end(int result) override;
   void post_quit(int code) override;

@@ -2,6 +2,7 @@
 // list, the message line and "Rinomina" show after every change of a field.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -180,8 +181,16 @@ TEST(DispatchTable, EachMainButtonOpensItsDialog) {
         d.dialog.type(field, "2", notification);
       }
     }
+    EXPECT_TRUE(d.dialog.icon_shown);
     EXPECT_EQ(d.dialog.entries(c.before_list), (Names{"ab_c 1z", "De f_2z"}));
     EXPECT_EQ(d.after(), after);
+    for (const ControlId list : {c.before_list, c.after_list}) {  // each scrolls to its ends
+      const Names shown = d.dialog.entries(list);
+      EXPECT_EQ(d.dialog.widths[list],
+                std::max_element(shown.begin(), shown.end(), [](auto& a, auto& b) {
+                  return a.size() < b.size();
+                })->size());
+    }
     ASSERT_EQ(d.can_rename(), true);
     d.dialog.command(c.rename_button);
     EXPECT_EQ(d.folder.names, (Names{after[0] + ".txt", after[1] + ".txt"}));
@@ -205,6 +214,7 @@ TEST(MainDialog, ListsTheStemsAndOffersTheOperations) {
                        "x.ZIP"});
   MemoryDialog dialog(main_dialog_proc, folder);
   dialog.open();
+  EXPECT_TRUE(dialog.icon_shown);
   EXPECT_EQ(dialog.entries(kMain.list), (Names{"b", "a.tar", "", "x"}));
   EXPECT_EQ(dialog.boxes, Names{});
   for (const OperationControls& c : kOperationDialogs) {

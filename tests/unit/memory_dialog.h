@@ -3,6 +3,7 @@
 // Windows; a control that nothing enabled or disabled is neither.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,13 +40,18 @@ class MemoryDialog final : public Dialog {
 
   std::map<ControlId, Names> lists;
   std::map<ControlId, std::string> texts;
+  std::map<ControlId, std::size_t> widths;  // in characters, as far as each list scrolls sideways
   std::optional<ControlId> focused;
   std::optional<int> end_result, quit_code;
   Names boxes;  // each message box as its caption, a colon and its text
+  bool icon_shown = false;
   int wait_cursors = 0;
   bool waiting = false;
 
-  void list_reset(ControlId list) override { lists[list].clear(); }
+  void list_reset(ControlId list) override {
+    lists[list].clear();
+    widths.erase(list);
+  }
   int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
   std::string list_text(ControlId list, int index) const override {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
@@ -53,6 +59,9 @@ class MemoryDialog final : public Dialog {
   void list_add(ControlId list, std::string_view text) override { lists[list].emplace_back(text); }
   void list_freeze(ControlId, bool) override {}
   void list_reserve(ControlId, std::size_t) override {}
+  void list_fit_width(ControlId list, std::size_t characters) override {
+    widths[list] = std::max(widths[list], characters);
+  }
   std::string text(ControlId control, std::size_t byte_limit) const override {
     return byte_limit == 0 ? "" : shown(control).substr(0, byte_limit - 1);
   }
@@ -68,6 +77,7 @@ class MemoryDialog final : public Dialog {
   void message_box(std::string_view text, std::string_view caption) override {
     boxes.push_back(std::string(caption) + ":" + std::string(text));
   }
+  void show_program_icon() override { icon_shown = true; }
   void show_wait_cursor(bool busy) override {
     waiting = busy;
     wait_cursors += busy ? 1 : 0;

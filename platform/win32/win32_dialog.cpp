@@ -62,7 +62,6 @@ const wchar_t* Win32Dialog::zero_terminated_utf16(std::string_view text) {
 
 void Win32Dialog::list_reset(ControlId list) {
   send(list, LB_RESETCONTENT, 0, 0);
-  send(list, LB_SETHORIZONTALEXTENT, 0, 0);  // emptying a list leaves its extent as it was
 }
 
 int Win32Dialog::list_count(ControlId list) const {
@@ -125,8 +124,10 @@ void Win32Dialog::list_reserve(ControlId list, std::size_t count) {
 }
 
 void Win32Dialog::list_fit_width(ControlId list, std::size_t characters) {
+  // A list's own visible style, since the dialog may not show yet: the hidden lists never scroll.
+  // The style's scroll-bar bit cannot tell which lists have one: it is off while the bar is hidden.
   HWND window = control(list);
-  if (window == nullptr || (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) == 0) {
+  if (window == nullptr || (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) == 0) {
     return;
   }
   // An estimate that is never short: every character as wide as the font's widest, and one more
@@ -147,7 +148,7 @@ std::string Win32Dialog::text(ControlId control_id, std::size_t byte_limit) cons
   const int limit = byte_limit > INT_MAX ? INT_MAX : static_cast<int>(byte_limit);
   std::wstring wide(static_cast<std::size_t>(limit), L'\0');
   // WM_GETTEXT answers with the count of characters copied, never more than `limit - 1`; each
-  // becomes at most one byte.
+  // becomes one byte.
   const LRESULT copied = send(control_id, WM_GETTEXT, static_cast<WPARAM>(limit),
                               reinterpret_cast<LPARAM>(wide.data()));
   wide.resize(copied > 0 && copied < limit ? static_cast<std::size_t>(copied) : 0);

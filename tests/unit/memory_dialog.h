@@ -48,10 +48,7 @@ class MemoryDialog final : public Dialog {
   int wait_cursors = 0;
   bool waiting = false;
 
-  void list_reset(ControlId list) override {
-    lists[list].clear();
-    widths.erase(list);
-  }
+  void list_reset(ControlId list) override { lists[list].clear(); }
   int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
   std::string list_text(ControlId list, int index) const override {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";

@@ -130,7 +130,8 @@ void warnings_end_the_program(const std::string& exe) {
 
 // Accented names and typed letters, the same on every ANSI code page (the run is repeated under
 // others): the numbers' message with its "\xE8", the first five letters cut whole, a letter that
-// Windows-1252 lacks refused, an accented letter typed into new names.
+// Windows-1252 lacks refused, also as the last of 259 characters, an accented letter typed into
+// new names.
 void accented_names(const std::string& exe) {
   const std::string a = "\u00E0", e = "\u00E9", u = "\u00F9";  // as the Linux names spell them
   Folder folder({"citt" + a + "_001.jpg", "caff" + e + "_002.jpg", "perch" + e + "003.jpg"});
@@ -149,9 +150,13 @@ void accented_names(const std::string& exe) {
 
   Window add = open_operation(program, dialog_of(kAddAtStart));
   add.type(kAddAtStart.input, L"\u0141");
+  add.caret(kAddAtStart.input, VK_HOME);  // 258 letters in front: the 259th character is read too
+  add.type(kAddAtStart.input, std::string(258, 'x'));
   check_equal(add.text(kAddAtStart.message_line), texts::kForbiddenChars, "message");
   check(!add.is_enabled(kAddAtStart.rename_button), "\"Rinomina\" is enabled");
-  add.type(kAddAtStart.input, L"\bpi\u00F9 ");  // the refused letter rubbed out first
+  add.type(kAddAtStart.input, std::string(258, '\b'));
+  add.caret(kAddAtStart.input, VK_END);
+  add.type(kAddAtStart.input, L"\bpi\u00F9 ");  // the refused letter rubbed out last
   add.press(kAddAtStart.rename_button);
   add.wait_closed();
   quit(program);
@@ -164,12 +169,14 @@ void accented_names(const std::string& exe) {
 
 // In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest,
 // spaces to underscores and then upper case: names that Win32 cannot make or read keep theirs,
-// the others are renamed there (a change of case alone included) and nowhere else.
+// the others are renamed there (a change of case alone included) and nowhere else, one of them
+// to the name that a best-fit conversion would read from a name that keeps its own.
 void names_of_the_real_file_system(const std::string& exe) {
   const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz";
   Folder folder({lodz + "/x y.", lodz + "/x y", lodz + "/back\\x y.txt", lodz + "/back/x y.txt",
-                 lodz + "/" + lodz + " y.txt", lodz + "/" + latin + " y.txt", lodz + "/A.jpg",
-                 lodz + "/a.jpg", lodz + "/c.jpg", latin + "/c.jpg"});
+                 lodz + "/" + lodz + " y.txt", lodz + "/" + latin + " y.txt",
+                 lodz + "/\u0141\u00F3D\u0179_Y.txt", lodz + "/A.jpg", lodz + "/a.jpg",
+                 lodz + "/c.jpg", latin + "/c.jpg"});
   Program program(exe, folder.path(lodz));
   for (const OperationControls& controls : {kSpaceToUnderscore, kUpperCase}) {
     Window dialog = open_operation(program, dialog_of(controls));

@@ -13,6 +13,15 @@
 
 namespace veltrano::testing {
 
+// Two names equal letter case aside, A-Z and the accented capitals folded.
+inline bool same_name(std::string_view a, std::string_view b) {
+  const auto fold = [](unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 0x20 : c + 0;
+  };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return fold(x) == fold(y); });
+}
+
 class FolderDouble final : public Folder {
  public:
   explicit FolderDouble(const std::vector<std::string>& entries = {}, std::string path = "C:\\F")
@@ -30,13 +39,7 @@ class FolderDouble final : public Folder {
     }
   }
   std::vector<std::string>::iterator find(std::string_view name) {
-    const auto fold = [](unsigned char c) {
-      return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 0x20 : c + 0;
-    };
-    return std::find_if(names.begin(), names.end(), [&](const std::string& entry) {
-      return std::equal(name.begin(), name.end(), entry.begin(), entry.end(),
-                        [&](char a, char b) { return fold(a) == fold(b); });
-    });
+    return std::ranges::find_if(names, [&](auto& entry) { return same_name(name, entry); });
   }
 
   std::optional<std::string> current_directory() const override { return path; }

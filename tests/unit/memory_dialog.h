@@ -1,6 +1,7 @@
 // A dialog held in memory, for driving the dialog procedures natively. Setting the text of one of
 // its edit fields (the input fields of its controls) raises the change notification, as on
-// Windows; a control that nothing enabled or disabled is neither.
+// Windows; a control that nothing enabled or disabled is neither. Typed text is cut to the field's
+// limit, text set directly is not; a list shows nothing while its redrawing is off.
 #pragma once
 
 #include <algorithm>
@@ -25,15 +26,18 @@ class MemoryDialog final : public Dialog {
   void command(ControlId control, int notification = 0) {
     proc_(*this, folder_, {DialogMessage::Kind::kCommand, control, notification});
   }
-  // Puts `text` in a field as typing or pasting does, which raises `notification`.
+  // Puts `text` in a field as typing does, up to the field's limit, which raises `notification`.
   void type(ControlId edit, std::string_view text, int notification = kEditChange) {
-    texts[edit] = text;
+    texts[edit] = text.substr(0, limits_.contains(edit) ? limits_.at(edit) : text.size());
     command(edit, notification);
   }
   std::optional<bool> enabled(ControlId control) const {
     return enabled_.contains(control) ? std::optional(enabled_.at(control)) : std::nullopt;
   }
-  Names entries(ControlId list) const { return lists.contains(list) ? lists.at(list) : Names{}; }
+  Names entries(ControlId list) const {
+    const bool frozen = frozen_.contains(list) && frozen_.at(list);
+    return lists.contains(list) && !frozen ? lists.at(list) : Names{};
+  }
   std::string shown(ControlId control) const {
     return texts.contains(control) ? texts.at(control) : "";
   }
@@ -49,12 +53,14 @@ class MemoryDialog final : public Dialog {
   bool waiting = false;
 
   void list_reset(ControlId list) override { lists[list].clear(); }
-  int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
+  int list_count(ControlId list) const override {
+    return lists.contains(list) ? static_cast<int>(lists.at(list).size()) : 0;
+  }
   std::string list_text(ControlId list, int index) const override {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
   }
   void list_add(ControlId list, std::string_view text) override { lists[list].emplace_back(text); }
-  void list_freeze(ControlId, bool) override {}
+  void list_freeze(ControlId list, bool frozen) override { frozen_[list] = frozen; }
   void list_reserve(ControlId, std::size_t) override {}
   void list_fit_width(ControlId list, std::size_t characters) override {
     widths[list] = std::max(widths[list], characters);
@@ -68,7 +74,9 @@ class MemoryDialog final : public Dialog {
       command(control, kEditChange);
     }
   }
-  void limit_text(ControlId, int) override {}
+  void limit_text(ControlId edit, int characters) override {
+    limits_[edit] = static_cast<std::size_t>(characters);
+  }
   void enable(ControlId control, bool enabled) override { enabled_[control] = enabled; }
   void focus(ControlId control) override { focused = control; }
   void message_box(std::string_view text, std::string_view caption) override {
@@ -87,6 +95,8 @@ class MemoryDialog final : public Dialog {
   Folder& folder_;
   ControlId edits_[2];
   std::map<ControlId, bool> enabled_;
+  std::map<ControlId, std::size_t> limits_;
+  std::map<ControlId, bool> frozen_;
 };
 
 }  // namespace veltrano::testing

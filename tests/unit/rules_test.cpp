@@ -46,17 +46,19 @@ TEST(ReplaceAll, LeftToRightWithoutOverlapNorSearchingInsertedText) {
 }
 
 // A name is exact when the path rules read it as itself: no separator, stream, wildcard or
-// trailing dot or blank, and no device name before its first dot.
+// trailing dot or blank, and no device name before its first dot; whole or split at its last dot.
 TEST(WindowsNames, ExactNames) {
   const std::pair<std::string, bool> names[] = {
-      {"foto.jpg", true},    {".profile", true},    {" lead.txt", true}, {"cons.txt", true},
-      {"com0.txt", true},    {"com10.txt", true},   {"lpt.txt", true},   {"xcon.txt", true},
-      {"notes.", false},     {"notes.txt ", false}, {"a\\b.txt", false}, {"c:d.txt", false},
-      {"a*?.txt", false},    {"", false},           {"con.txt", false},  {"PRN", false},
-      {"Nul.tar.gz", false}, {"aux  .txt", false},  {"COM1.txt", false}, {"lpt9.txt", false},
-      {"com\xB9.txt", false}};
+      {"foto.jpg", true},     {".profile", true},    {" lead.txt", true}, {"cons.txt", true},
+      {"com0.txt", true},     {"com10.txt", true},   {"lpt.txt", true},   {"xcon.txt", true},
+      {"notes.", false},      {"notes.txt ", false}, {"a\\b.txt", false}, {"c:d.txt", false},
+      {"a*?.txt", false},     {"", false},           {"con.txt", false},  {"PRN", false},
+      {"Nul.tar.gz", false},  {"aux  .txt", false},  {"COM1.txt", false}, {"lpt9.txt", false},
+      {"com\xB9.txt", false}, {"foto .jpg", true}};
   for (const auto& [name, is_exact] : names) {
     EXPECT_EQ(is_exact_name(name), is_exact) << name;
+    const std::size_t dot = std::min(name.rfind('.'), name.size());
+    EXPECT_EQ(is_exact_name(name.substr(0, dot), name.substr(dot)), is_exact) << name;
   }
 }
 
@@ -69,17 +71,15 @@ TEST(FindNameProblem, RefusesNewNamesThatCannotAllBeApplied) {
   const std::tuple<Names, Names, Names, NameProblem, Names> cases[] = {
       {{"a", "b"}, txt, {fits, "b"}, kNone, {}},
       {{"a", "b"}, txt, {"a", one_more}, kPathTooLong, {}},
-      {{"a", "b"},
-       {".t", ".jpeg"},
-       {"a", fits},
-       kPathTooLong,
-       {}},  // each file with its own extension
+      {{"a", "b"}, {".t", ".jpeg"}, {"a", fits}, kPathTooLong, {}},  // each its own extension
       {{"a", "b"}, {".jpeg", ".t"}, {fits, "b"}, kPathTooLong, {}},
       {{"a", "b"}, {".jpeg", ".t"}, {fits6, one_more}, kNone, {}},
       {{"b", "a"}, {".txt", ".jpg"}, {"a", "a"}, kClash, {}},  // another file's present stem
       {{"f1", "F2"}, {".jpg", ".JPG"}, {"f2", "F2"}, kClash, {}},
       {{"a", "\xC0"}, txt, {"\xE0", "\xC0"}, kClash, {}},
       {{"x", "y"}, {".mp3", ".MP3"}, {"Alba", "alba"}, kClash, {}},  // one name for two files
+      {{"a", "a"}, {".txt", ".TXT"}, {"A", "A"}, kClash, {}},        // case variants, both changed
+      {{"foto 1", "Foto"}, {".jpg", ".jpg"}, {"foto", "Foto"}, kClash, {}},  // a suffix removed
       {{"x", "y"}, {".txt", ".jpg"}, {"z", "z"}, kNone, {}},
       {{"report", "b"}, txt, {"REPORT", "b"}, kNone, {}},
       {{"x", "y"}, txt, {"z", "y"}, kClash, {"Z.TXT"}},
@@ -101,6 +101,10 @@ TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
       {{"\300b.txt", "X.txt"}, {"\300b", "X"}, txt, {"\340b", "x"}, {}, {"\340b.txt", "x.txt"}},
       {files, abc, exts, xyz, {"a.txt"}, {"a.txt", "y.jpg", "z.txt"}},
       {files, abc, exts, {"a", "b", "y"}, {}, {"a.txt", "b.jpg", "y.txt"}},
+      // A change of case whose second step and way back fail stays under the old name's temporary.
+      {{"a.txt", "b.txt"}, {"a", "b"}, txt, {"A", "b"}, {"a.txt~0.txt"}, {"a.txt~0.txt", "b.txt"}},
+      // Listed as "foto.txt", renamed since by another program: not the file listed.
+      {{"Foto.txt", "b.txt"}, {"foto", "b"}, txt, {"x", "b"}, {}, {"Foto.txt", "b.txt"}},
       // Underscores to spaces gives no name a check: a device name is still never given.
       {{"con_.txt", "b.txt"}, {"con_", "b"}, txt, {"con ", "B"}, {}, {"con_.txt", "B.txt"}}};
   for (const auto& [names, before, extensions, after, refused, result] : cases) {
@@ -120,6 +124,7 @@ TEST(DigitRuns, NumbersStandAtOnePlaceOrNot) {
       {{"ab12.txt", "abc2.txt"}, POSITION_DIFFERS},
       {{"a1.txt", "b2.txt", "c33.txt"}, POSITION_DIFFERS},
       {{"a12.txt", "b1x2.txt"}, POSITION_DIFFERS},
+      {{"1 mare.jpg", "2 sole.jpg"}, SAME_POSITION},
       {{"mare.mp3", "sole.mp3"}, NO_DIGITS}};
   for (const auto& [files, analysis] : folders) {
     EXPECT_EQ(analyse_digit_positions(gather_numbered_files(FolderDouble(files))), analysis);

@@ -156,6 +156,9 @@ class Window {
       send(control(edit), WM_CHAR, c);
     }
   }
+  void caret(int edit, WPARAM virtual_key) const {  // Home, End: moved before it returns
+    send(control(edit), WM_KEYDOWN, virtual_key);
+  }
   void press(int button) const {  // a user cannot press a hidden or disabled button
     check(is_visible(button) && is_enabled(button), "button " + std::to_string(button) + " off");
     check(SendNotifyMessageW(control(button), BM_CLICK, 0, 0), "cannot press a button");

@@ -78,16 +78,16 @@ std::string Win32Dialog::list_text(ControlId list, int index) const {
   if (length < 0) {
     return {};  // no such entry
   }
-  // The buffer follows the entry's own length, so no text is ever cut.
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      send(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+  // The buffer follows the entry's own length, so no text is ever cut; it is reused from entry
+  // to entry, since a list is read whole at every keystroke.
+  read_scratch_.resize(static_cast<std::size_t>(length) + 1);
+  const LRESULT copied = send(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                              reinterpret_cast<LPARAM>(read_scratch_.data()));
   if (copied < 0) {
     trace_failure("LB_GETTEXT");
     return {};
   }
-  wide.resize(static_cast<std::size_t>(copied));
-  return to_windows_1252(wide);
+  return to_windows_1252(std::wstring_view(read_scratch_.data(), static_cast<std::size_t>(copied)));
 }
 
 void Win32Dialog::list_add(ControlId list, std::string_view text) {

@@ -51,6 +51,7 @@ class Win32Dialog final : public Dialog {
   HWND window_;
   mutable std::vector<std::pair<ControlId, HWND>> controls_;
   std::wstring scratch_;
+  mutable std::wstring read_scratch_;
 };
 
 }  // namespace veltrano

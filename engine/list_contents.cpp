@@ -14,8 +14,11 @@ std::vector<std::string> list_entries(const Dialog& dialog, ControlId list) {
   return entries;
 }
 
-void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
-  FrozenList frozen(dialog, list);
+namespace {
+
+// Adds the entries at the end of a list whose redrawing is off, and lets it scroll sideways as far
+// as the longest of them reaches.
+void add_entries(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
   dialog.list_reserve(list, entries.size());
   std::size_t longest = 0;
   for (const std::string& entry : entries) {
@@ -25,9 +28,18 @@ void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::strin
   dialog.list_fit_width(list, longest);
 }
 
+}  // namespace
+
+void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
+  FrozenList frozen(dialog, list);
+  add_entries(dialog, list, entries);
+}
+
 void fill_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
+  // Emptied with its redrawing off too, so that its scroll bars do not go and come back.
+  FrozenList frozen(dialog, list);
   dialog.list_reset(list);
-  append_to_list(dialog, list, entries);
+  add_entries(dialog, list, entries);
 }
 
 }  // namespace veltrano

@@ -190,38 +190,26 @@ void names_of_the_real_file_system(const std::string& exe) {
               "files");
 }
 
-// How far a list scrolls sideways, its width, and whether it shows a horizontal bar.
-struct Reach {
-  LRESULT extent;
-  LONG width;
-  bool bar;
-};
-Reach reach_of(const Window& dialog, int list) {
-  HWND window = GetDlgItem(dialog.handle(), list);
-  RECT client{};
-  check(window != nullptr && GetClientRect(window, &client), "no list " + std::to_string(list));
-  return {send(window, LB_GETHORIZONTALEXTENT), client.right,
-          (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) != 0};
-}
-
 // A list scrolls sideways only as far as its names are drawn: forty "i"s fit both lists; a wide
-// new name makes the after list scroll, and it goes on scrolling once the name is rubbed out,
-// while the before list stays without a bar.
+// new name makes the after list scroll, still once it is rubbed out, while the before list stays
+// without a bar.
 void lists_scroll_only_past_their_width(const std::string& exe) {
   Folder folder({std::string(40, 'i') + ".txt", "mare.jpg"});
   Program program(exe, folder.path());
   const OperationControls& add = kAddAtEnd;
   Window dialog = open_operation(program, dialog_of(add));
-  const std::string wide(60, 'W');
-  for (const std::string& typed : {std::string("x"), wide, std::string(wide.size(), '\b')}) {
+  for (const std::string& typed : {std::string("x"), std::string(60, 'W'), std::string(60, '\b')}) {
     dialog.type(add.input, typed);
     for (const int list : {add.before_list, add.after_list}) {
-      const Reach reach = reach_of(dialog, list);
+      HWND window = GetDlgItem(dialog.handle(), list);
+      RECT client{};
+      check(GetClientRect(window, &client), "no list " + std::to_string(list));
+      const LRESULT extent = send(window, LB_GETHORIZONTALEXTENT);
+      const bool bar = (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) != 0;
       const bool scrolls = list == add.after_list && typed != "x";
-      check(reach.bar == scrolls && (reach.extent > reach.width) == scrolls,
-            "list " + std::to_string(list) + " after " + printable(typed.substr(0, 1)) +
-                ": extent " + std::to_string(reach.extent) + ", width " +
-                std::to_string(reach.width) + (reach.bar ? ", a bar" : ", no bar"));
+      check(bar == scrolls && (extent > client.right) == scrolls,
+            "list " + std::to_string(list) + ": extent " + std::to_string(extent) + ", width " +
+                std::to_string(client.right) + (bar ? ", a bar" : ", no bar"));
     }
   }
   dialog.press(add.cancel_button);

@@ -54,10 +54,7 @@ class MemoryDialog final : public Dialog {
   int wait_cursors = 0;
   bool waiting = false;
 
-  void list_reset(ControlId list) override {
-    lists[list].clear();
-    changed(list);
-  }
+  void list_reset(ControlId list) override { changed(list).clear(); }
   int list_count(ControlId list) const override {
     return lists.contains(list) ? static_cast<int>(lists.at(list).size()) : 0;
   }
@@ -65,12 +62,10 @@ class MemoryDialog final : public Dialog {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
   }
   void list_add(ControlId list, std::string_view text) override {
-    lists[list].emplace_back(text);
-    changed(list);
+    changed(list).emplace_back(text);
   }
   void list_freeze(ControlId list, bool frozen) override {
-    frozen_[list] = frozen;
-    draws[list] += frozen ? 0 : 1;
+    draws[list] += (frozen_[list] = frozen) ? 0 : 1;  // drawn when its redrawing comes back on
   }
   void list_reserve(ControlId, std::size_t) override {}
   void list_fit_width(ControlId list, std::span<const std::string> entries) override {
@@ -105,8 +100,9 @@ class MemoryDialog final : public Dialog {
   void post_quit(int code) override { quit_code = code; }
 
  private:
-  void changed(ControlId list) {
-    draws[list] += frozen_.contains(list) && frozen_.at(list) ? 0 : 1;
+  Names& changed(ControlId list) {  // a change with redrawing on draws the list
+    draws[list] += frozen_[list] ? 0 : 1;
+    return lists[list];
   }
 
   DialogProc proc_;

@@ -17,15 +17,13 @@ std::vector<std::string> list_entries(const Dialog& dialog, ControlId list) {
 namespace {
 
 // Adds the entries at the end of a list whose redrawing is off, and lets it scroll sideways as far
-// as the longest of them reaches.
+// as the widest of them reaches.
 void add_entries(Dialog& dialog, ControlId list, const std::vector<std::string>& entries) {
   dialog.list_reserve(list, entries.size());
-  std::size_t longest = 0;
   for (const std::string& entry : entries) {
     dialog.list_add(list, entry);
-    longest = std::max(longest, entry.size());
   }
-  dialog.list_fit_width(list, longest);
+  dialog.list_fit_width(list, entries);
 }
 
 }  // namespace

@@ -12,10 +12,11 @@ namespace veltrano {
 std::vector<std::string> list_entries(const Dialog& dialog, ControlId list);
 
 // Adds `entries` at the end of the list, in order, with its redrawing off meanwhile, and lets the
-// list scroll sideways as far as the longest of them reaches.
+// list scroll sideways as far as the widest of them reaches.
 void append_to_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries);
 
-// Empties the list and puts `entries` in it, in order.
+// Empties the list and puts `entries` in it, in order, with its redrawing off meanwhile: the list
+// is drawn once.
 void fill_list(Dialog& dialog, ControlId list, const std::vector<std::string>& entries);
 
 }  // namespace veltrano

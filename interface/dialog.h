@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,11 +31,12 @@ class Dialog {
   // Makes room for `count` more entries at once, so that a list filled entry by entry is not
   // grown again and again.
   virtual void list_reserve(ControlId list, std::size_t count) = 0;
-  // Lets a list scroll sideways at least as far as an entry of `characters` characters reaches,
-  // so that the end of a long name can be seen. The reach only grows while the dialog is open, so
-  // that the scroll bar does not come and go, and the list shrink, as a preview is typed. A list
-  // without a horizontal scroll bar, or never shown, is not changed by it.
-  virtual void list_fit_width(ControlId list, std::size_t characters) = 0;
+  // Lets a list scroll sideways as far as the widest of `entries` reaches, measured in the list's
+  // own font, so that the end of a long name can be seen; a list whose entries all fit shows no
+  // horizontal scroll bar. The reach only grows while the dialog is open, so that the scroll bar
+  // does not come and go, and the list shrink, as a preview is typed. A list without a horizontal
+  // scroll bar, or never shown, is not changed by it.
+  virtual void list_fit_width(ControlId list, std::span<const std::string> entries) = 0;
 
   // Edit fields and static texts. `text` gives at most `byte_limit - 1` bytes, as a read into a
   // buffer of `byte_limit` bytes would.

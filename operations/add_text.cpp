@@ -1,9 +1,11 @@
 #include "operations/add_text.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/batch_rename.h"
 #include "engine/characters.h"
+#include "engine/list_contents.h"
 #include "interface/texts.h"
 #include "operations/input_dialog.h"
 
@@ -11,21 +13,21 @@ namespace veltrano {
 namespace {
 
 // New stems are held whole, however long: the name check refuses any that is too long.
-StemLists build_add_at_start_preview(Dialog& dialog, const std::string& added) {
+StemLists build_add_at_start_preview(const Dialog& dialog, const std::string& added) {
   const OperationControls& c = kAddAtStart;
-  return rebuild_after_list(dialog, c.before_list, c.extension_list, c.after_list,
-                            [&added](const std::string& stem) { return added + stem; });
+  return preview_stems_of_lists(dialog, c.before_list, c.extension_list,
+                                [&added](const std::string& stem) { return added + stem; });
 }
 
-StemLists build_add_at_end_preview(Dialog& dialog, const std::string& added) {
+StemLists build_add_at_end_preview(const Dialog& dialog, const std::string& added) {
   const OperationControls& c = kAddAtEnd;
-  return rebuild_after_list(dialog, c.before_list, c.extension_list, c.after_list,
-                            [&added](const std::string& stem) { return stem + added; });
+  return preview_stems_of_lists(dialog, c.before_list, c.extension_list,
+                                [&added](const std::string& stem) { return stem + added; });
 }
 
 struct AddTextDialog {
   const OperationControls& controls;
-  StemLists (*build_preview)(Dialog& dialog, const std::string& added);
+  StemLists (*build_preview)(const Dialog& dialog, const std::string& added);
 };
 
 constexpr AddTextDialog kStartDialog{kAddAtStart, build_add_at_start_preview};
@@ -37,8 +39,8 @@ std::string read_added_text(const Dialog& dialog, const AddTextDialog& add) {
 }
 
 void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& add) {
-  // The whole text that the preview will use is tested, so that no forbidden character can
-  // reach a new name.
+  // The whole text that the preview will use (its first 259 characters, all that a name can
+  // take) is tested, so that no forbidden character can reach a new name.
   const std::string added = read_added_text(dialog, add);
   if (added.empty()) {
     dialog.set_text(add.controls.message_line, "");
@@ -50,10 +52,10 @@ void on_text_changed(Dialog& dialog, const Folder& folder, const AddTextDialog& 
     return;
   }
   const StemLists preview = add.build_preview(dialog, added);
-  if (check_preview(dialog, folder, add.controls, preview) != NameProblem::kNone) {
-    // The refused names are not shown; the message line keeps what it showed.
-    dialog.list_reset(add.controls.after_list);
-  }
+  // Refused names are not shown: the after list is left empty, and the message line keeps what
+  // it showed.
+  const bool passes = check_preview(dialog, folder, add.controls, preview) == NameProblem::kNone;
+  fill_list(dialog, add.controls.after_list, passes ? preview.after : std::vector<std::string>{});
 }
 
 void run_add_text_dialog(Dialog& dialog, Folder& folder, const DialogMessage& message,

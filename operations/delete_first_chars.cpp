@@ -24,8 +24,8 @@ constexpr std::size_t kFieldBytes = kCountFieldLimit + 1;
 // Only the field's first 14 characters form the count.
 constexpr std::size_t kCountBytes = 15;
 
-// Rebuilds the after list for the typed count, or refuses a count that some stem is not longer
-// than; the stems of a rebuilt preview are returned for the name check.
+// The preview for the typed count, or nullopt, with the after list emptied and the message shown,
+// for a count that some stem is not longer than.
 std::optional<StemLists> build_delete_first_chars_preview(Dialog& dialog) {
   // A count too large for an int saturates and is refused as too many; a negative one (only
   // pasted text gets there) is refused too, so no preview reads before the start of a stem.
@@ -40,9 +40,8 @@ std::optional<StemLists> build_delete_first_chars_preview(Dialog& dialog) {
     dialog.set_text(kControls.message_line, texts::kTooManyToDelete);
     return std::nullopt;
   }
-  StemLists preview = rebuild_after_list_from(
-      dialog, std::move(stems), list_entries(dialog, kControls.extension_list),
-      kControls.after_list,
+  StemLists preview = preview_stems(
+      std::move(stems), list_entries(dialog, kControls.extension_list),
       [count](const std::string& stem) { return stem.substr(static_cast<std::size_t>(count)); });
   dialog.set_text(kControls.message_line, "");
   return preview;
@@ -62,6 +61,7 @@ void on_count_changed(Dialog& dialog, const Folder& folder) {
   if (check_preview(dialog, folder, kControls, *preview) != NameProblem::kNone) {
     dialog.set_text(kControls.message_line, texts::kDeleteClash);
   }
+  fill_list(dialog, kControls.after_list, preview->after);
 }
 
 }  // namespace

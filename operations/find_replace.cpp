@@ -2,6 +2,7 @@
 
 #include "engine/batch_rename.h"
 #include "engine/characters.h"
+#include "engine/list_contents.h"
 #include "interface/texts.h"
 #include "operations/input_dialog.h"
 
@@ -28,12 +29,12 @@ bool fields_allowed(const Fields& fields) {
          has_no_forbidden_chars(fields.replacement) == 1;
 }
 
-StemLists build_find_replace_preview(Dialog& dialog, const Fields& fields) {
+StemLists build_find_replace_preview(const Dialog& dialog, const Fields& fields) {
   // New stems are held whole, however long: the name check refuses any that is too long.
-  return rebuild_after_list(dialog, kControls.before_list, kControls.extension_list,
-                            kControls.after_list, [&fields](const std::string& stem) {
-                              return replace_all(stem, fields.find, fields.replacement);
-                            });
+  return preview_stems_of_lists(dialog, kControls.before_list, kControls.extension_list,
+                                [&fields](const std::string& stem) {
+                                  return replace_all(stem, fields.find, fields.replacement);
+                                });
 }
 
 // Both fields go the same way but for the message line: a change of "Trova" reports an empty
@@ -57,6 +58,7 @@ void on_field_changed(Dialog& dialog, const Folder& folder, bool find_changed) {
     dialog.set_text(kControls.message_line, "");
   }
   check_preview(dialog, folder, kControls, preview);
+  fill_list(dialog, kControls.after_list, preview.after);  // a refused preview stays shown
 }
 
 }  // namespace

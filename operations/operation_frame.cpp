@@ -29,11 +29,12 @@ void run_fixed_operation(Dialog& dialog, Folder& folder, const DialogMessage& me
     // The preview is built from the stems just listed rather than read back from the list.
     ListedFiles files = gather_listable_files(folder);
     show_listed_files(dialog, files, controls.before_list, controls.extension_list);
-    rebuild_after_list_from(dialog, std::move(files.stems), std::move(files.extensions),
-                            controls.after_list, [transform](std::string stem) {
-                              transform(stem);
-                              return stem;
-                            });
+    const StemLists preview = preview_stems(std::move(files.stems), std::move(files.extensions),
+                                            [transform](std::string stem) {
+                                              transform(stem);
+                                              return stem;
+                                            });
+    fill_list(dialog, controls.after_list, preview.after);
     dialog.enable(controls.rename_button, true);
     return;
   }

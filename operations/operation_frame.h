@@ -26,33 +26,29 @@ struct StemLists {
   std::vector<std::string> after;
 };
 
-// Fills the after list anew: entry i is `make_new_stem` applied to present stem i (called in
-// order, for every entry), or the present stem itself when the file's name is not exact: such a
-// file is never renamed, and the preview says so.
+// The preview, decided before any list is touched, so that the after list is filled once: entry
+// i of `after` is `make_new_stem` applied to present stem i, called in order for each file whose
+// name is exact, or the present stem itself for any other file: such a file is never renamed,
+// takes nothing from the operation (renumbering gives it no number), and the preview says so.
 template <typename MakeNewStem>
-StemLists rebuild_after_list_from(Dialog& dialog, std::vector<std::string> before_stems,
-                                  std::vector<std::string> extensions, ControlId after_list,
-                                  MakeNewStem&& make_new_stem) {
+StemLists preview_stems(std::vector<std::string> before_stems, std::vector<std::string> extensions,
+                        MakeNewStem&& make_new_stem) {
   StemLists stems{std::move(before_stems), std::move(extensions), {}};
   stems.after.reserve(stems.before.size());
   for (std::size_t i = 0; i < stems.before.size(); ++i) {
     const std::string& stem = stems.before[i];
-    std::string new_stem = make_new_stem(stem);
     const bool exact = i < stems.extensions.size() && is_exact_name(stem, stems.extensions[i]);
-    stems.after.push_back(exact ? std::move(new_stem) : stem);
+    stems.after.push_back(exact ? make_new_stem(stem) : stem);
   }
-  fill_list(dialog, after_list, stems.after);
   return stems;
 }
 
-// Rebuilds the after list whole from the before and extension lists: entry i is `make_new_stem`
-// applied to before-list entry i, as above.
+// The preview of the files in the before and extension lists, as above.
 template <typename MakeNewStem>
-StemLists rebuild_after_list(Dialog& dialog, ControlId before_list, ControlId extension_list,
-                             ControlId after_list, MakeNewStem&& make_new_stem) {
-  return rebuild_after_list_from(dialog, list_entries(dialog, before_list),
-                                 list_entries(dialog, extension_list), after_list,
-                                 std::forward<MakeNewStem>(make_new_stem));
+StemLists preview_stems_of_lists(const Dialog& dialog, ControlId before_list,
+                                 ControlId extension_list, MakeNewStem&& make_new_stem) {
+  return preview_stems(list_entries(dialog, before_list), list_entries(dialog, extension_list),
+                       std::forward<MakeNewStem>(make_new_stem));
 }
 
 // Handles the commands that every operation dialog shares: Esc and the close box (2) and

@@ -1,6 +1,5 @@
 #include "operations/renumber.h"
 
-#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -37,14 +36,12 @@ void enable_controls(Dialog& dialog, bool fields) {
 }
 
 // Both warning states leave the user nothing to do but close the dialog.
-void show_warning(Dialog& dialog, const char* marker, std::initializer_list<const char*> lines,
+void show_warning(Dialog& dialog, const char* marker, const std::vector<std::string>& lines,
                   bool in_after_list) {
   dialog.set_text(kRenumber.marker, marker);
-  for (const char* line : lines) {
-    dialog.list_add(kControls.before_list, line);
-    if (in_after_list) {
-      dialog.list_add(kControls.after_list, line);
-    }
+  append_to_list(dialog, kControls.before_list, lines);
+  if (in_after_list) {
+    append_to_list(dialog, kControls.after_list, lines);
   }
   enable_controls(dialog, false);
 }
@@ -78,12 +75,11 @@ void initialise(Dialog& dialog, const Folder& folder) {
   }
 }
 
-// Rebuilds the after list from the before list, the start number and the digit count, and sets
-// the message line. The stems in hand when the after list was computed (or was left empty, with
-// nothing to compute); nullopt when the digit count was refused.
+// The new stems for the before list, the start number and the digit count, with the message line
+// set; nullopt when the digit count is refused. The stems are empty when there is nothing to
+// compute. No list is touched, so that the after list is then filled once.
 std::optional<StemLists> compute_renumbered_names(Dialog& dialog) {
   std::vector<std::string> stems = list_entries(dialog, kControls.before_list);
-  dialog.list_reset(kControls.after_list);
   if (stems.empty()) {
     return StemLists{};
   }
@@ -96,20 +92,20 @@ std::optional<StemLists> compute_renumbered_names(Dialog& dialog) {
     dialog.set_text(kControls.message_line, texts::kDigitCountTooHigh);
     return std::nullopt;
   }
-  // The test is on start + n, one past the last number given out, so never 0 (start >= 0, n >= 1);
-  // summed in long long for a pasted start near INT_MAX. Beyond seven digits there is no width,
-  // and no accepted digit count fits.
+  // The test is on start + n, n counting every listed file, one past the last number that could
+  // be given out, so never 0 (start >= 0, n >= 1); summed in long long for a pasted start near
+  // INT_MAX. Beyond seven digits there is no width, and no accepted digit count fits.
   const int width =
       decimal_width(static_cast<long long>(start) + static_cast<long long>(stems.size()));
   if (width < 0 || digit_count < width) {
     dialog.set_text(kControls.message_line, texts::kDigitCountTooLow);
     return std::nullopt;
   }
-  // The after list is rebuilt from entry 0 upwards, so each entry takes the next number.
+  // Only the files that are renamed take a number, one after another in list order: a file that
+  // keeps its name leaves no gap.
   long long number = start;
-  StemLists preview = rebuild_after_list_from(
-      dialog, std::move(stems), list_entries(dialog, kControls.extension_list),
-      kControls.after_list,
+  StemLists preview = preview_stems(
+      std::move(stems), list_entries(dialog, kControls.extension_list),
       [&](const std::string& stem) { return make_renumbered_stem(stem, number++, digit_count); });
   dialog.set_text(kControls.message_line, "");
   return preview;
@@ -121,10 +117,11 @@ void recompute(Dialog& dialog, const Folder& folder) {
       field_text(dialog, kControls.second_input).empty()) {
     return;
   }
-  // A refused digit count has left the after list empty and its message in the message line.
+  // A refused digit count leaves the after list empty and its message in the message line.
   const std::optional<StemLists> preview = compute_renumbered_names(dialog);
   if (!preview) {
     dialog.enable(kControls.rename_button, false);
+    fill_list(dialog, kControls.after_list, {});
     return;
   }
   // Every refusal shows the clash text: a path that is too long after its message box, and an
@@ -134,6 +131,7 @@ void recompute(Dialog& dialog, const Folder& folder) {
   dialog.set_text(kControls.message_line,
                   problem == NameProblem::kNone ? "" : texts::kRenumberClash);
   dialog.enable(kControls.rename_button, problem == NameProblem::kNone);
+  fill_list(dialog, kControls.after_list, preview->after);
 }
 
 }  // namespace

@@ -5,35 +5,11 @@
 #include <string>
 #include <tuple>
 
-#include "platform/win32/owned_handle.h"
 #include "platform/win32/win32_trace.h"
 #include "platform/win32/windows_1252.h"
 #include "resources/resource_ids.h"
 
 namespace veltrano {
-namespace {
-
-// The width in pixels of the widest character of the font that `window` draws with.
-int widest_character(HWND window) {
-  constexpr int kFallback = 16;  // wider than any character of the dialogs' 8-point fonts
-  const Owned<HDC, DeleteDC> context(CreateCompatibleDC(nullptr));
-  if (!context) {
-    trace_failure("CreateCompatibleDC");
-    return kFallback;
-  }
-  // Without a font of its own a control draws with the system font, which the new context holds.
-  if (auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0))) {
-    SelectObject(context.get(), font);
-  }
-  TEXTMETRICW metrics{};
-  if (!GetTextMetricsW(context.get(), &metrics)) {
-    trace_failure("GetTextMetricsW");
-    return kFallback;
-  }
-  return metrics.tmMaxCharWidth;
-}
-
-}  // namespace
 
 HWND Win32Dialog::control(ControlId id) const {
   for (const auto& [known_id, window] : controls_) {
@@ -123,20 +99,25 @@ void Win32Dialog::list_reserve(ControlId list, std::size_t count) {
   }
 }
 
-void Win32Dialog::list_fit_width(ControlId list, std::size_t characters) {
+void Win32Dialog::list_fit_width(ControlId list, std::span<const std::string> entries) {
   // A list's own visible style, since the dialog may not show yet: the hidden lists never scroll.
   // The style's scroll-bar bit cannot tell which lists have one: it is off while the bar is hidden.
   HWND window = control(list);
-  if (window == nullptr || (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) == 0) {
+  if (entries.empty() || window == nullptr ||
+      (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) == 0) {
     return;
   }
-  // An estimate that is never short: every character as wide as the font's widest, and one more
-  // for the margins. Measuring each entry would cost a call per entry.
-  const int widest = widest_character(window);
-  constexpr std::size_t kMostPixels = SHRT_MAX;  // as far as a scroll bar reaches
-  const std::size_t pixels =
-      std::min((characters + 1) * static_cast<std::size_t>(widest), kMostPixels);
-  if (pixels > static_cast<std::size_t>(SendMessageW(window, LB_GETHORIZONTALEXTENT, 0, 0))) {
+  const CharacterWidths& widths = fonts_->widths(list, window);
+  long long widest = 0;
+  for (const std::string& entry : entries) {
+    widest = std::max(widest, text_width(widths, entry));
+  }
+  // The list box draws its text a pixel in from its left edge; one pixel more keeps the last
+  // letter off the right edge. A bar shows only when this reach is wider than the list.
+  constexpr long long kMargin = 2;
+  constexpr long long kMostPixels = SHRT_MAX;  // as far as a scroll bar reaches
+  const LRESULT pixels = static_cast<LRESULT>(std::min(widest + kMargin, kMostPixels));
+  if (pixels > SendMessageW(window, LB_GETHORIZONTALEXTENT, 0, 0)) {
     SendMessageW(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels), 0);
   }
 }

@@ -9,12 +9,18 @@
 #include <vector>
 
 #include "interface/dialog.h"
+#include "platform/win32/character_widths.h"
 
 namespace veltrano {
 
 class Win32Dialog final : public Dialog {
  public:
-  explicit Win32Dialog(HWND window) : window_(window) {}
+  // `fonts`, when given, keeps the widths of the lists' fonts for as long as the dialog is open;
+  // without it they are kept for the lifetime of this object.
+  explicit Win32Dialog(HWND window, ListFonts* fonts = nullptr)
+      : window_(window), fonts_(fonts != nullptr ? fonts : &own_fonts_) {}
+  Win32Dialog(const Win32Dialog&) = delete;
+  Win32Dialog& operator=(const Win32Dialog&) = delete;
 
   void list_reset(ControlId list) override;
   int list_count(ControlId list) const override;
@@ -22,7 +28,7 @@ class Win32Dialog final : public Dialog {
   void list_add(ControlId list, std::string_view text) override;
   void list_freeze(ControlId list, bool frozen) override;
   void list_reserve(ControlId list, std::size_t count) override;
-  void list_fit_width(ControlId list, std::size_t characters) override;
+  void list_fit_width(ControlId list, std::span<const std::string> entries) override;
 
   std::string text(ControlId control, std::size_t byte_limit) const override;
   void set_text(ControlId control, std::string_view text) override;
@@ -49,6 +55,8 @@ class Win32Dialog final : public Dialog {
   const wchar_t* zero_terminated_utf16(std::string_view text);
 
   HWND window_;
+  ListFonts own_fonts_;
+  ListFonts* fonts_;
   mutable std::vector<std::pair<ControlId, HWND>> controls_;
   std::wstring scratch_;
   mutable std::wstring read_scratch_;

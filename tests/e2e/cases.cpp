@@ -190,12 +190,40 @@ void names_of_the_real_file_system(const std::string& exe) {
               "files");
 }
 
+// A list scrolls sideways only as far as its names are drawn: forty "i"s fit both lists; a wide
+// new name makes the after list scroll, still once it is rubbed out, while the before list stays
+// without a bar.
+void lists_scroll_only_past_their_width(const std::string& exe) {
+  Folder folder({std::string(40, 'i') + ".txt", "mare.jpg"});
+  Program program(exe, folder.path());
+  const OperationControls& add = kAddAtEnd;
+  Window dialog = open_operation(program, dialog_of(add));
+  for (const std::string& typed : {std::string("x"), std::string(60, 'W'), std::string(60, '\b')}) {
+    dialog.type(add.input, typed);
+    for (const int list : {add.before_list, add.after_list}) {
+      HWND window = GetDlgItem(dialog.handle(), list);
+      RECT client{};
+      check(GetClientRect(window, &client), "no list " + std::to_string(list));
+      const LRESULT extent = send(window, LB_GETHORIZONTALEXTENT);
+      const bool bar = (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) != 0;
+      const bool scrolls = list == add.after_list && typed != "x";
+      check(bar == scrolls && (extent > client.right) == scrolls,
+            "list " + std::to_string(list) + ": extent " + std::to_string(extent) + ", width " +
+                std::to_string(client.right) + (bar ? ", a bar" : ", no bar"));
+    }
+  }
+  dialog.press(add.cancel_button);
+  dialog.wait_closed();
+  quit(program);
+}
+
 const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
     {"each_operation_renames_on_disk", each_operation_renames_on_disk},
     {"closing_renames_nothing", closing_renames_nothing},
     {"warnings_end_the_program", warnings_end_the_program},
     {"accented_names", accented_names},
-    {"names_of_the_real_file_system", names_of_the_real_file_system}};
+    {"names_of_the_real_file_system", names_of_the_real_file_system},
+    {"lists_scroll_only_past_their_width", lists_scroll_only_past_their_width}};
 
 }  // namespace
 }  // namespace veltrano::e2e

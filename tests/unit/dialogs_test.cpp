@@ -22,11 +22,19 @@ struct Open {
         folder(files),
         dialog(kDispatchTable.at(dispatch_row(c.main_button)).proc, folder, c) {
     dialog.open();
+    drawn_once();
     for (std::size_t i = 0; i < typed.size(); ++i) {
       dialog.type(i == 0 ? c.input : c.second_input, typed[i]);
+      drawn_once();
     }
   }
   Names after() const { return dialog.entries(c.after_list); }
+  void drawn_once() {  // each list that the last change touched was drawn once
+    for (const auto& [list, draws] : dialog.draws) {
+      EXPECT_EQ(draws, 1) << "list " << list;
+    }
+    dialog.draws.clear();
+  }
   std::optional<bool> can_rename() const { return dialog.enabled(c.rename_button); }
 
   const OperationControls& c;
@@ -43,6 +51,7 @@ void run(Open& d,
     if (field != 0) {
       d.dialog.type(field, text);
     }
+    d.drawn_once();
     EXPECT_EQ(d.after(), after);
     EXPECT_EQ(d.dialog.shown(d.c.message_line), message);
     EXPECT_EQ(d.can_rename(), can_rename);
@@ -125,14 +134,12 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
   d.dialog.set_text(c.input, "2147483648");  // pasted past the limit: the sum must not overflow
   d.folder.path = "C:\\" + std::string(244, 'f');  // "x0000001.txt" in it: a path of 261 bytes
   run(d, {{0, "", {}, too_low, false}, {c.input, "1", {"x0000001", "x0000002"}, clash, false}});
-  // Nine files numbered from 1 need two digits, although 1 to 9 would fit in one.
-  Names nine, padded;
-  for (char digit = '1'; digit <= '9'; ++digit) {
-    nine.push_back(std::string("img") + digit + ".jpg");
-    padded.push_back(std::string("img0") + digit);
-  }
-  Open n(c, nine, {"1"});
-  run(n, {{c.second_input, "1", {}, too_low, false}, {c.second_input, "2", padded, "", true}});
+  // A file that keeps its name takes no number; the digit count is still tested on start + every
+  // listed file (7 + 5 = 12: two digits), although the numbers given out would fit in one.
+  Open k(c, {"a1.txt", "b2.", "c3.txt", "?4.txt", "e5.txt"}, {"7"});
+  run(k, {{0, "", {"a007", "b2", "c008", "?4", "e009"}, "", true},
+          {c.second_input, "1", {}, too_low, false},
+          {c.second_input, "2", {"a07", "b2", "c08", "?4", "e09"}, "", true}});
   // Without one numbered position only "Annulla" is left.
   for (const bool numbered : {false, true}) {
     Open w(c, numbered ? Names{"f 3 m.jpg", "f 12 m.jpg"} : Names{"mare.jpg", "p1.exe"});

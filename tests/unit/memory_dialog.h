@@ -1,7 +1,8 @@
 // A dialog held in memory, for driving the dialog procedures natively. Setting the text of one of
 // its edit fields (the input fields of its controls) raises the change notification, as on
 // Windows; a control that nothing enabled or disabled is neither. Typed text is cut to the field's
-// limit, text set directly is not; a list shows nothing while its redrawing is off.
+// limit, text set directly is not; a list shows nothing while its redrawing is off, and is drawn
+// at each change made with its redrawing on and each time its redrawing is turned back on.
 #pragma once
 
 #include <algorithm>
@@ -45,6 +46,7 @@ class MemoryDialog final : public Dialog {
   std::map<ControlId, Names> lists;
   std::map<ControlId, std::string> texts;
   std::map<ControlId, std::size_t> widths;  // in characters, as far as each list scrolls sideways
+  std::map<ControlId, int> draws;           // how often each list was drawn
   std::optional<ControlId> focused;
   std::optional<int> end_result, quit_code;
   Names boxes;  // each message box as its caption, a colon and its text
@@ -52,18 +54,25 @@ class MemoryDialog final : public Dialog {
   int wait_cursors = 0;
   bool waiting = false;
 
-  void list_reset(ControlId list) override { lists[list].clear(); }
+  void list_reset(ControlId list) override { changed(list).clear(); }
   int list_count(ControlId list) const override {
     return lists.contains(list) ? static_cast<int>(lists.at(list).size()) : 0;
   }
   std::string list_text(ControlId list, int index) const override {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
   }
-  void list_add(ControlId list, std::string_view text) override { lists[list].emplace_back(text); }
-  void list_freeze(ControlId list, bool frozen) override { frozen_[list] = frozen; }
+  void list_add(ControlId list, std::string_view text) override {
+    changed(list).emplace_back(text);
+  }
+  void list_freeze(ControlId list, bool frozen) override {
+    draws[list] += (frozen_[list] = frozen) ? 0 : 1;  // drawn when its redrawing comes back on
+  }
   void list_reserve(ControlId, std::size_t) override {}
-  void list_fit_width(ControlId list, std::size_t characters) override {
-    widths[list] = std::max(widths[list], characters);
+  void list_fit_width(ControlId list, std::span<const std::string> entries) override {
+    for (const std::string& entry : entries) {  // every character one unit wide
+      widths[list] = std::max(widths[list], entry.size());
+    }
+    changed(list);
   }
   std::string text(ControlId control, std::size_t byte_limit) const override {
     return byte_limit == 0 ? "" : shown(control).substr(0, byte_limit - 1);
@@ -91,6 +100,11 @@ class MemoryDialog final : public Dialog {
   void post_quit(int code) override { quit_code = code; }
 
  private:
+  Names& changed(ControlId list) {  // a change with redrawing on draws the list
+    draws[list] += frozen_[list] ? 0 : 1;
+    return lists[list];
+  }
+
   DialogProc proc_;
   Folder& folder_;
   ControlId edits_[2];

@@ -68,9 +68,13 @@ std::optional<Names> new_stems(int operation, const Listing& files, const std::s
     return std::nullopt;
   }
   Names after;
-  for (std::size_t i = 0; i < files.stems.size(); ++i) {
+  for (std::size_t i = 0, renamed = 0; i < files.stems.size(); ++i) {
     const std::string& stem = files.stems[i];
-    const std::string numeral = std::to_string(number + i);
+    const std::string name = stem + files.extensions[i];
+    const bool exact = name.back() != '.' && name.back() != ' ' && !is_device(name) &&
+                       std::ranges::none_of(name, forbidden);
+    const std::string numeral = std::to_string(number + renamed);  // kept files take no number
+    renamed += exact ? 1 : 0;
     std::string made = operation == IDD_ADD_AT_START         ? first + stem
                        : operation == IDD_ADD_AT_END         ? stem + first
                        : operation == IDD_DELETE_FIRST_CHARS ? stem.substr(number)
@@ -94,9 +98,6 @@ std::optional<Names> new_stems(int operation, const Listing& files, const std::s
       made += found ? second : stem.substr(at, 1);
       at += found ? first.size() : 1;
     }
-    const std::string name = stem + files.extensions[i];
-    const bool exact = name.back() != '.' && name.back() != ' ' && !is_device(name) &&
-                       std::ranges::none_of(name, forbidden);
     after.push_back(exact ? made : stem);
   }
   return after;

@@ -293,10 +293,10 @@ inline std::string run_shell(const std::string& script) {
   return printed.substr(0, printed.size() - 3);
 }
 
-// A fresh folder in the temporary folder, made, read back and removed through Win32; each file
-// holds its own path, so no two hold the same. Made::on_linux makes it with /bin/sh under /tmp
-// instead, under Wine only, for names that Win32 cannot make (a trailing dot, a backslash, case
-// variants), in folders of their own; none read-only, none with a single quote.
+// A fresh folder in the temporary folder, its files side by side, made, read back and removed
+// through Win32; each file holds its own path, so no two hold the same. Made::on_linux makes it
+// with /bin/sh under /tmp instead, under Wine only, for names that Win32 cannot make (a trailing
+// dot, a backslash, case variants), in folders of their own; none read-only nor with a quote (').
 class Folder {
  public:
   enum class Made { through_win32, on_linux };

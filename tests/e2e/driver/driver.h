@@ -125,7 +125,7 @@ inline UniqueHandle start(std::wstring command, const wchar_t* folder) {
   return UniqueHandle(started.hProcess);
 }
 
-// A program started in `folder` and ended, if it still runs, when the case ends.
+// A program started in `folder` (path and arguments UTF-8), ended if it still runs at the end.
 class Program {
  public:
   Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "")

@@ -1,5 +1,5 @@
-// The end-to-end cases: what only the real program shows, under Wine: its templates, keys,
-// message boxes, the real file system and its exit status. The rules are the unit tests'.
+// The end-to-end cases: what only the real program shows, on Windows or under Wine: its templates,
+// keys, message boxes, the real file system and its exit status. The rules are the unit tests'.
 //   veltrano_e2e VELTRANO.EXE [CASE...]   runs the cases (all, or those named)
 #include "interface/texts.h"
 #include "tests/e2e/driver/driver.h"
@@ -78,45 +78,37 @@ void closing_renames_nothing(const std::string& exe) {
   }
 }
 
-// Two files put in a folder of the system for as long as the object lives.
-class FilesPutIn {
- public:
-  explicit FilesPutIn(const std::wstring& folder)
-      : paths_{folder + L"\\veltrano-e2e-1.txt", folder + L"\\veltrano-e2e-2.txt"} {
-    for (const auto& path : paths_) {
-      const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-      check(static_cast<bool>(file), "cannot put a file in a system folder");
-    }
+// The Windows folder spelt another way: under Wine through drive Z:, where Linux keeps the prefix;
+// on Windows through a junction in `folder`, removed with it.
+std::wstring windows_elsewhere(const wchar_t* windows, const Folder& folder) {
+  if (under_wine()) {
+    const wchar_t* prefix = _wgetenv(L"WINEPREFIX");
+    check(prefix != nullptr, "no Wine prefix");
+    std::wstring path = L"Z:" + std::wstring(prefix) + L"\\drive_c\\windows";
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
   }
-  ~FilesPutIn() {
-    for (const auto& path : paths_) {
-      DeleteFileW(path.c_str());
-    }
-  }
-
- private:
-  std::wstring paths_[2];
-};
+  const Program mklink("cmd.exe", folder.path(),
+                       "/c mklink /J windows \"" + narrow(windows, CP_UTF8) + "\" >nul");
+  check(mklink.expect_exit() == 0, "cannot make a junction to the Windows folder");
+  return folder.path("windows");
+}
 
 // Too few files, or a Windows folder however spelt: a message box alone, then the end with status
-// 0. The 32-bit system folder gets two files first, so that only the guard can refuse it.
+// 0. The guard is tested before the folder is listed, and its message is not the one for too few.
 void warnings_end_the_program(const std::string& exe) {
   Folder few({"unico.txt", "LEGGIMI", "setup.exe"});
-  wchar_t windows[MAX_PATH], wow64[MAX_PATH], prefix[MAX_PATH];
+  wchar_t windows[MAX_PATH], wow64[MAX_PATH];
   const auto read = [](auto length) { return length > 0 && length < MAX_PATH; };
   check(read(GetWindowsDirectoryW(windows, MAX_PATH)), "no Windows folder");
   check(read(GetSystemWow64DirectoryW(wow64, MAX_PATH)), "no 32-bit system folder");
-  check(read(GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH)), "no Wine prefix");
-  std::wstring windows_through_z = L"Z:" + std::wstring(prefix) + L"/drive_c/windows";
-  std::replace(windows_through_z.begin(), windows_through_z.end(), L'/', L'\\');
-  const FilesPutIn two_files(wow64);
+  const Folder links({});
   const std::pair<std::wstring, const char*> rows[] = {
       {few.path(), texts::kTooFewFiles},
       {windows, texts::kSystemFolder},
       {L"C:\\WINDOWS\\SYSTEM32", texts::kSystemFolder},
       {wow64, texts::kSystemFolder},
-      {windows_through_z, texts::kSystemFolder}};
+      {windows_elsewhere(windows, links), texts::kSystemFolder}};
   for (const auto& [folder, message] : rows) {
     Program program(exe, folder);
     Window box = wait_for(program, texts::kAttentionCaption);
@@ -172,11 +164,13 @@ void accented_names(const std::string& exe) {
 // the others are renamed there (a change of case alone included) and nowhere else, one of them
 // to the name that a best-fit conversion would read from a name that keeps its own.
 void names_of_the_real_file_system(const std::string& exe) {
+  wine_only("a trailing dot, a backslash and names differing in case only are made on Linux");
   const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz";
   Folder folder({lodz + "/x y.", lodz + "/x y", lodz + "/back\\x y.txt", lodz + "/back/x y.txt",
                  lodz + "/" + lodz + " y.txt", lodz + "/" + latin + " y.txt",
                  lodz + "/\u0141\u00F3D\u0179_Y.txt", lodz + "/A.jpg", lodz + "/a.jpg",
-                 lodz + "/c.jpg", latin + "/c.jpg"});
+                 lodz + "/c.jpg", latin + "/c.jpg"},
+                {}, Folder::Made::on_linux);
   Program program(exe, folder.path(lodz));
   for (const OperationControls& controls : {kSpaceToUnderscore, kUpperCase}) {
     Window dialog = open_operation(program, dialog_of(controls));
@@ -228,27 +222,32 @@ const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
 }  // namespace
 }  // namespace veltrano::e2e
 
-int main(int argc, char** argv) {
+// veltrano.exe's path, full or relative to the folder this runs in, is read in UTF-16: in any
+// letters.
+int wmain(int argc, wchar_t** argv) {
   using namespace veltrano::e2e;
   if (argc < 2) {
     return 2;
   }
   std::printf("ANSI code page %u\n", GetACP());
-  int passed = 0, failed = 0;
+  int passed = 0, failed = 0, skips = 0;
   for (const auto& [name, run] : kCases) {
-    if (argc > 2 && std::find(argv + 2, argv + argc, std::string(name)) == argv + argc) {
+    if (argc > 2 && std::find(argv + 2, argv + argc, widen(name)) == argv + argc) {
       continue;
     }
     try {
-      run(argv[1]);
+      run(narrow(argv[1], CP_UTF8));
       std::printf("PASS %s\n", name);
       ++passed;
+    } catch (const Skipped& skipped) {
+      std::printf("SKIP %s: %s\n", name, skipped.reason.c_str());
+      ++skips;
     } catch (const std::exception& failure) {
       std::printf("FAIL %s: %s\n", name, failure.what());
       ++failed;
     }
     std::fflush(stdout);
   }
-  std::printf("%d passed, %d failed\n", passed, failed);
+  std::printf("%d passed, %d failed, %d skipped\n", passed, failed, skips);
   return failed == 0 && passed > 0 ? 0 : 1;  // a run that ran nothing proves nothing
 }

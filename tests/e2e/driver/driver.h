@@ -1,7 +1,7 @@
 // Drives the real veltrano.exe from another process, as a user would: starts it in a folder made
 // for the case, finds its windows by caption, types, presses buttons and keys, reads the files
 // back. Window texts are Windows-1252 bytes, as the program sees them, sent and read through the
-// wide messages whatever the ANSI code page; folder names are UTF-8.
+// wide messages whatever the ANSI code page; paths are UTF-8. It runs on Windows and under Wine.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,7 @@
 #include <iterator>
 #include <numeric>
 #include <optional>
+#include <random>
 #include <source_location>
 #include <stdexcept>
 #include <string>
@@ -80,13 +81,36 @@ inline std::wstring widen(std::string_view text, UINT code_page = kWindows1252) 
   check(size > 0 || text.empty(), "cannot convert " + printable(text));
   return wide.substr(0, static_cast<std::size_t>(std::max(size, 0)));
 }
-inline std::string narrow(std::wstring_view wide) {  // as Windows-1252, "?" for what it lacks
-  std::string text(wide.size(), '\0');
-  const int size = WideCharToMultiByte(kWindows1252, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                       static_cast<int>(wide.size()), text.data(),
-                                       static_cast<int>(text.size()), "?", nullptr);
-  check(size > 0 || wide.empty(), "cannot convert a window text");
+// Windows-1252 ("?" for what it lacks) unless another code page is named.
+inline std::string narrow(std::wstring_view wide, UINT code_page = kWindows1252) {
+  const bool utf8 = code_page == CP_UTF8;
+  std::string text(wide.size() * 3, '\0');
+  const int size = WideCharToMultiByte(
+      code_page, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+      text.data(), static_cast<int>(text.size()), utf8 ? nullptr : "?", nullptr);
+  check(size > 0 || wide.empty(), "cannot convert a text");
   return text.substr(0, static_cast<std::size_t>(std::max(size, 0)));
+}
+
+// Whether this runs under Wine, whose ntdll exports wine_get_version; Windows' does not.
+inline bool under_wine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+struct Skipped {  // thrown by a case that needs what only Wine gives, when it runs on Windows
+  std::string reason;
+};
+inline void wine_only(std::string_view reason) {
+  if (!under_wine()) {
+    throw Skipped{"skipped on Windows: " + std::string(reason)};
+  }
+}
+
+// A name that no other run takes, even one at the same time under another wineserver, where
+// process ids repeat.
+inline std::string unique_name() {
+  std::random_device random;
+  return "veltrano-e2e-" + std::to_string(random()) + "-" + std::to_string(random());
 }
 
 // Starts `command` in `folder` (null: in this program's); its process, owned.
@@ -101,11 +125,12 @@ inline UniqueHandle start(std::wstring command, const wchar_t* folder) {
   return UniqueHandle(started.hProcess);
 }
 
-// A program started in `folder` and ended, if it still runs, when the case ends.
+// A program started in `folder` (path and arguments UTF-8), ended if it still runs at the end.
 class Program {
  public:
   Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "")
-      : process_(start(L"\"" + widen(exe) + L"\" " + widen(arguments), folder.c_str())) {}
+      : process_(start(L"\"" + widen(exe, CP_UTF8) + L"\" " + widen(arguments, CP_UTF8),
+                       folder.c_str())) {}
   ~Program() {
     if (running() && TerminateProcess(process_.get(), 1)) {
       WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
@@ -248,93 +273,146 @@ inline void quit(const Program& program) {  // Esc in the main dialog, then exit
   check(program.expect_exit() == 0, "exit status not 0");
 }
 
-inline std::string shell_quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (const char c : text) {
-    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  }
-  return quoted + "'";
-}
 // Runs `script` with /bin/sh, which Wine starts as a Linux program; what it printed. Wine gives
-// no handle to wait on: the script puts its exit status in place last, and that is awaited.
+// no handle to wait on: the script puts what it printed and its exit status in place last, and
+// that is awaited.
 inline std::string run_shell(const std::string& script) {
-  static int runs = 0;
-  const std::string base =
-      "/tmp/veltrano-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
+  const std::string base = "/tmp/" + unique_name();
   std::ofstream("Z:" + base + ".sh", std::ios::binary)
-      << "(" << script << ") >" << base << ".out\necho $? >" << base << ".part\nmv " << base
-      << ".part " << base << ".end";
+      << "(" << script << ") >" << base << ".part\necho \" $?\" >>" << base << ".part\nmv " << base
+      << ".part " << base;
   start(widen("/bin/sh " + base + ".sh"), nullptr);
-  std::string status;
-  wait_until([&] { return !!std::getline(std::ifstream("Z:" + base + ".end"), status); },
+  std::ifstream ended;
+  wait_until([&] { return ended.open("Z:" + base, std::ios::binary), ended.is_open(); },
              "/bin/sh did not end: " + printable(script));
-  const std::string printed{
-      std::istreambuf_iterator<char>(std::ifstream("Z:" + base + ".out", std::ios::binary).rdbuf()),
-      {}};
-  for (const char* end : {".sh", ".out", ".end"}) {
-    DeleteFileA(("Z:" + base + end).c_str());
-  }
-  check(status == "0", "/bin/sh failed on " + printable(script));
-  return printed;
+  const std::string printed{std::istreambuf_iterator<char>(ended.rdbuf()), {}};
+  ended.close();
+  check(DeleteFileA(("Z:" + base).c_str()) && DeleteFileA(("Z:" + base + ".sh").c_str()) &&
+            printed.ends_with(" 0\n"),
+        "/bin/sh failed on " + printable(script));
+  return printed.substr(0, printed.size() - 3);
 }
 
-// A fresh folder under /tmp, made and read back by /bin/sh, so that it may hold names Win32 cannot
-// make (a trailing dot, a backslash, case variants). Each file holds its path: no two the same.
+// A fresh folder in the temporary folder, its files side by side, made, read back and removed
+// through Win32; each file holds its own path, so no two hold the same. Made::on_linux makes it
+// with /bin/sh under /tmp instead, under Wine only, for names that Win32 cannot make (a trailing
+// dot, a backslash, case variants), in folders of their own; none read-only nor with a quote (').
 class Folder {
  public:
-  explicit Folder(const Names& files, const Names& read_only = {})
+  enum class Made { through_win32, on_linux };
+  explicit Folder(const Names& files, const Names& read_only = {}, Made made = Made::through_win32)
       : files_(files), read_only_(read_only) {
-    std::string script = "rm -rf " + path_ + " && mkdir " + path_ + " && cd " + path_;
+    if (made == Made::on_linux) {
+      linux_path_ = "/tmp/" + unique_name();
+      root_ = widen("Z:" + linux_path_);
+      std::string script = "mkdir " + linux_path_ + " && cd " + linux_path_;
+      for (const auto& file : files) {
+        script += " && mkdir -p \"$(dirname '" + file + "')\" && printf %s '" + file + "' >'" +
+                  file + "'";
+      }
+      run_shell(script);
+      return;
+    }
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);  // with its trailing backslash
+    root_ = std::wstring(temp, std::min<DWORD>(length, MAX_PATH)) + widen(unique_name());
+    check(length > 0 && length <= MAX_PATH && CreateDirectoryW(root_.c_str(), nullptr),
+          "cannot make a folder in the temporary folder");
     for (const auto& file : files) {
-      script += " && mkdir -p \"$(dirname " + shell_quoted(file) + ")\" && printf %s " +
-                shell_quoted(file) + " >" + shell_quoted(file);
+      const UniqueHandle made(CreateFileW(path(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+      DWORD written = 0;
+      check(made &&
+                WriteFile(made.get(), file.data(), static_cast<DWORD>(file.size()), &written,
+                          nullptr) &&
+                written == file.size() &&
+                (!std::count(read_only.begin(), read_only.end(), file) ||
+                 SetFileAttributesW(path(file).c_str(), FILE_ATTRIBUTE_READONLY)),
+            "cannot make " + printable(file));
     }
-    for (const auto& file : read_only) {
-      script += " && chmod a-w " + shell_quoted(file);
-    }
-    run_shell(script);
   }
-  ~Folder() {
+  ~Folder() {  // what cannot be removed is left behind, and the case's outcome stands
     try {
-      run_shell("rm -rf " + path_);
-    } catch (const CheckFailed&) {
+      if (!linux_path_.empty()) {
+        run_shell("rm -rf " + linux_path_);
+        return;
+      }
+      // A folder in it, a junction too, is removed itself, never what it holds.
+      for_each_entry([&](const std::wstring& entry, const WIN32_FIND_DATAW& found) {
+        check(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY
+                  ? RemoveDirectoryW(entry.c_str())
+                  : SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+                        DeleteFileW(entry.c_str()),
+              "cannot remove " + narrow(entry));
+      });
+      check(RemoveDirectoryW(root_.c_str()), "cannot remove " + narrow(root_));
+    } catch (const CheckFailed& failure) {
+      std::fprintf(stderr, "%s\n", failure.what());
     }
   }
   Folder(const Folder&) = delete;
   Folder& operator=(const Folder&) = delete;
 
-  // Every file below it, a line "path=contents" each, with " read-only" where it has no write
-  // permission, in the order of bytes.
+  // Every file in it, a line "name=contents" each, with " read-only" where it is read-only, in the
+  // order of bytes; made on Linux, the files below it too.
   std::string files() const {
-    return run_shell(
-        "cd " + path_ + " && find . -type f | while IFS= read -r f;" +
-        " do printf '%s=%s' \"${f#./}\" \"$(cat \"$f\")\"; case $(stat -c %A \"$f\") in" +
-        " *w*) echo;; *) echo ' read-only';; esac; done | LC_ALL=C sort");
+    if (!linux_path_.empty()) {
+      return run_shell("cd " + linux_path_ + " && find . -type f | while IFS= read -r f;" +
+                       " do printf '%s=%s\\n' \"${f#./}\" \"$(cat \"$f\")\"; done | LC_ALL=C sort");
+    }
+    Names lines;
+    for_each_entry([&](const std::wstring& entry, const WIN32_FIND_DATAW& found) {
+      const UniqueHandle file(CreateFileW(entry.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+      char contents[4096];  // a path
+      DWORD size = 0;
+      check(file && ReadFile(file.get(), contents, sizeof contents, &size, nullptr),
+            "cannot read " + narrow(entry));
+      lines.push_back(line(narrow(found.cFileName, CP_UTF8), {contents, size},
+                           found.dwFileAttributes & FILE_ATTRIBUTE_READONLY));
+    });
+    return sorted(lines);
   }
   std::string after(const Renames& renames) const {  // what files() gives once renamed so
     Names lines;
     for (const auto& file : files_) {
       auto now =
           std::find_if(renames.begin(), renames.end(), [&](auto& r) { return r.first == file; });
-      lines.push_back(
-          (now == renames.end() ? file : now->second) + "=" + file +
-          (std::count(read_only_.begin(), read_only_.end(), file) ? " read-only\n" : "\n"));
+      lines.push_back(line(now == renames.end() ? file : now->second, file,
+                           std::count(read_only_.begin(), read_only_.end(), file) > 0));
     }
-    std::sort(lines.begin(), lines.end());
-    return std::accumulate(lines.begin(), lines.end(), std::string());
+    return sorted(lines);
   }
-  std::wstring path(std::string_view sub = {}) const {  // as Wine's drive Z: spells it
-    std::string path = "Z:" + path_ + "/";
-    path += sub;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return widen(path, CP_UTF8);
+  std::wstring path(std::string_view sub = {}) const {
+    std::wstring path = root_ + L"\\" + widen(sub, CP_UTF8);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
   }
 
  private:
-  static inline int made_ = 0;
-  std::string path_ = "/tmp/veltrano-e2e-" + std::to_string(GetCurrentProcessId()) + "-folder-" +
-                      std::to_string(made_++);
+  template <typename Visit>
+  void for_each_entry(Visit&& visit) const {  // visit(path, found), "." and ".." left out
+    WIN32_FIND_DATAW found;
+    const Owned<HANDLE, FindClose> search(FindFirstFileW(path("*").c_str(), &found));
+    check(static_cast<bool>(search), "cannot list " + narrow(root_));
+    do {
+      if (std::wstring_view(found.cFileName) != L"." &&
+          std::wstring_view(found.cFileName) != L"..") {
+        visit(root_ + L"\\" + found.cFileName, found);
+      }
+    } while (FindNextFileW(search.get(), &found));
+    check(GetLastError() == ERROR_NO_MORE_FILES, "cannot list " + narrow(root_));
+  }
+  static std::string line(const std::string& name, const std::string& contents, bool read_only) {
+    return name + "=" + contents + (read_only ? " read-only\n" : "\n");
+  }
+  static std::string sorted(Names lines) {
+    std::sort(lines.begin(), lines.end());
+    return std::accumulate(lines.begin(), lines.end(), std::string());
+  }
   Names files_, read_only_;
+  std::string linux_path_;  // where a folder made on Linux is
+  std::wstring root_;
 };
 
 }  // namespace veltrano::e2e

@@ -11,7 +11,7 @@ MAKEFLAGS += --no-print-directory
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
 
-.PHONY: all deps native sanitized win win-clang test soak run demo dist bench format clean
+.PHONY: all deps native sanitized win win-clang test soak mutate run demo dist bench format clean
 
 all: native win
 
@@ -56,6 +56,15 @@ test: native sanitized win win-clang
 soak: native
 	@VELTRANO_TRIALS=$${VELTRANO_TRIALS:-200000} VELTRANO_SEED=$${VELTRANO_SEED:-$$(date +%s)} \
 	  $(NATIVE)/tests/unit/unit_tests --gtest_filter='RenameProperty.*'
+
+# Small faults put into the program one at a time, to find what the tests miss (tools/mutate):
+# BASE=<commit> faults the lines changed since that commit, FILES="a.cpp b.h" every line of those
+# files; MAX=<n> tries n of them picked at random (SEED=<s>), TIMEOUT=<seconds> bounds the native
+# tests, E2E=all runs the end-to-end suite for every fault. Not part of `make test`.
+mutate: native win
+	@tools/mutate $(if $(BASE),--base '$(BASE)') $(if $(FILES),--files '$(FILES)') \
+	  $(if $(MAX),--max $(MAX)) $(if $(SEED),--seed $(SEED)) $(if $(TIMEOUT),--timeout $(TIMEOUT)) \
+	  $(if $(E2E),--e2e-all) --jobs $(JOBS)
 
 run: win
 	@tools/run-veltrano $(WIN)/veltrano.exe $(DIR)

@@ -43,9 +43,9 @@ win-clang: deps
 	  cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(CLANG) -j $(JOBS) --target veltrano
 
-# The end-to-end run first, its cases shown one per line; then the native tests under the
-# sanitizers, quietly unless one fails; then every native test, the release zip's check among them;
-# last, the lines of the tests against the program's. All run even when one fails.
+# The end-to-end run first, the release zip's check among it, its cases shown one per line; then
+# the native tests under the sanitizers, quietly unless one fails; then every native test; last,
+# the lines of the tests against the program's. All run even when one fails.
 test: native sanitized win win-clang dist
 	@status=0; \
 	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \

@@ -6,12 +6,15 @@ NATIVE := $(BUILD)/native
 WIN    := $(BUILD)/win
 CLANG  := $(BUILD)/win-clang
 SANITIZED := $(BUILD)/native-sanitized
+# The version, as CMakeLists.txt sets it once; the release zip is named after it.
+VERSION := $(shell awk '/^project/ && $$2 == "VERSION" { print $$3 }' CMakeLists.txt)
+ZIP    := $(BUILD)/dist/veltrano-$(VERSION).zip
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
 
-.PHONY: all deps native sanitized win win-clang test soak mutate run demo dist bench format clean
+.PHONY: all deps native sanitized win win-clang test soak mutate run demo dist reproducible bench format clean
 
 all: native win
 
@@ -19,7 +22,8 @@ deps:
 	@tools/install-deps
 
 native: deps
-	@cmake -S . -B $(NATIVE) -DVELTRANO_WIN_BUILD=$(abspath $(WIN)) >/dev/null
+	@cmake -S . -B $(NATIVE) -DVELTRANO_WIN_BUILD=$(abspath $(WIN)) \
+	  -DVELTRANO_RELEASE_ZIP=$(abspath $(ZIP)) >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
 # The native tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -39,10 +43,10 @@ win-clang: deps
 	  cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(CLANG) -j $(JOBS) --target veltrano
 
-# The end-to-end run first, its cases shown one per line; then the native tests under the
-# sanitizers, quietly unless one fails; then every native test; last, the lines of the tests against
-# the program's. All run even when one fails.
-test: native sanitized win win-clang
+# The end-to-end run first, the release zip's check among it, its cases shown one per line; then
+# the native tests under the sanitizers, quietly unless one fails; then every native test; last,
+# the lines of the tests against the program's. All run even when one fails.
+test: native sanitized win win-clang dist
 	@status=0; \
 	ctest --test-dir $(NATIVE) -R end_to_end -V 2>&1 | sed -n -e '/Test command:\|Working Directory:\|Test timeout/d' -e 's/^[0-9]*: //p' || status=1; \
 	if log=$$(ctest --test-dir $(SANITIZED) -j $(JOBS) --output-on-failure 2>&1); then \
@@ -74,9 +78,15 @@ DPI ?= 100
 demo: win
 	@tools/demo $(WIN)/veltrano.exe $(BUILD)/demo$(if $(filter-out 100,$(DPI)),-$(DPI)) $(DPI)
 
-# The release zip, build/dist/veltrano-VERSION.zip: the program and its Italian guide.
+# The release zip, build/dist/veltrano-VERSION.zip: the program and its Italian guide; beside it
+# its SHA-256 checksum and the versions of the tools that built it.
 dist: win
-	@cmake --install $(WIN) --prefix $(abspath $(BUILD)/dist) | sed -n -e 's|/\./|/|' -e 's/^-- [A-Za-z-]*: /dist: /p'
+	@tools/make-dist $(WIN)/veltrano.exe dist/LEGGIMI.txt $(VERSION) $(ZIP)
+
+# Two clean clones of the last commit, at different paths, each release built a while apart:
+# the exe and the zip must be the same byte for byte. Not part of `make test`: it builds twice.
+reproducible: deps
+	@tools/check-reproducible
 
 # The native core's preview, then the real program under Wine (SIZES=1000,10000 picks the sizes).
 bench: native win

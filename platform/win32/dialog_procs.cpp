@@ -6,6 +6,7 @@
 #include "app/dispatch.h"
 #include "app/main_dialog.h"
 #include "interface/dialog_proc.h"
+#include "platform/win32/program_icons.h"
 #include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_folder.h"
 
@@ -13,11 +14,14 @@ namespace veltrano {
 namespace {
 
 // Turns WM_INITDIALOG and WM_COMMAND into messages for `Proc` and returns FALSE for every
-// message, so that the platform's default dialog handling always applies.
+// message, so that the platform's default dialog handling always applies. The dialog's creation
+// parameter is the program's icons, which the caller of DialogBoxParamW owns.
 template <DialogProc Proc>
-INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
+INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG || message == WM_COMMAND) {
-    Win32Dialog dialog(window);
+    Win32Dialog dialog(window, message == WM_INITDIALOG
+                                   ? reinterpret_cast<const ProgramIcons*>(lparam)
+                                   : nullptr);
     Win32Folder folder;
     DialogMessage forwarded;
     if (message == WM_COMMAND) {

@@ -1,5 +1,6 @@
-// The dialog procedures given to DialogBoxParamA: each one forwards the dialog's initialisation
-// and its commands to the program's own procedure for that dialog.
+// The dialog procedures given to DialogBoxParamW: each one forwards the dialog's initialisation
+// and its commands to the program's own procedure for that dialog. Each takes the program's icons
+// (a ProgramIcons) as its creation parameter.
 #pragma once
 
 #include <windows.h>

@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "interface/dialog.h"
+#include "platform/win32/program_icons.h"
 
 namespace veltrano {
 
 class Win32Dialog final : public Dialog {
  public:
-  explicit Win32Dialog(HWND window) : window_(window) {}
+  // `icons`, given at the dialog's initialisation, outlive the dialog.
+  explicit Win32Dialog(HWND window, const ProgramIcons* icons = nullptr)
+      : window_(window), icons_(icons) {}
 
   void list_reset(ControlId list) override;
   int list_count(ControlId list) const override;
@@ -49,6 +52,7 @@ class Win32Dialog final : public Dialog {
   const wchar_t* zero_terminated_utf16(std::string_view text);
 
   HWND window_;
+  const ProgramIcons* icons_;
   mutable std::vector<std::pair<ControlId, HWND>> controls_;
   std::wstring scratch_;
   mutable std::wstring read_scratch_;

@@ -84,15 +84,15 @@ bool rename_tracked(Folder& folder, FolderNames& names, const std::string& from,
 // The temporary name of a change of case: the old name, "~N" and the extension, so that a file
 // left under it still shows what it was. Where that would be longer than a disk takes, it is cut
 // to the old name's length: the old name's first characters, "~N" and the extension.
-std::string temporary_name(const std::string& old_name, const std::string& extension,
-                           int attempt) {
+std::string temporary_name(const std::string& old_name, const std::string& extension, int attempt) {
   std::string mark(1, '~');
   mark += std::to_string(attempt);
   const std::string whole = old_name + mark + extension;
   if (whole.size() <= kLongestName && utf8_bytes_at_most(whole) <= kLongestName) {
     return whole;
   }
-  const std::size_t kept = old_name.size() - std::min(old_name.size(), mark.size() + extension.size());
+  const std::size_t kept =
+      old_name.size() - std::min(old_name.size(), mark.size() + extension.size());
   return old_name.substr(0, kept) + mark + extension;
 }
 

@@ -19,9 +19,8 @@ namespace {
 template <DialogProc Proc>
 INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG || message == WM_COMMAND) {
-    Win32Dialog dialog(window, message == WM_INITDIALOG
-                                   ? reinterpret_cast<const ProgramIcons*>(lparam)
-                                   : nullptr);
+    Win32Dialog dialog(
+        window, message == WM_INITDIALOG ? reinterpret_cast<const ProgramIcons*>(lparam) : nullptr);
     Win32Folder folder;
     DialogMessage forwarded;
     if (message == WM_COMMAND) {

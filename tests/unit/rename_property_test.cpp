@@ -167,8 +167,8 @@ void run_trial(unsigned seed) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
   };
   FolderDouble folder({}, pick(4) == 0 ? std::string(240, 'd') : "C:\\F");
-  folder.case_rename = pick(2) == 0 ? FolderDouble::CaseRename::kWindows
-                                   : FolderDouble::CaseRename::kWine;
+  folder.case_rename =
+      pick(2) == 0 ? FolderDouble::CaseRename::kWindows : FolderDouble::CaseRename::kWine;
   for (std::size_t i = 3 + pick(6); i > 0; --i) {
     folder.add(kStems[pick(kStems.size())] + kExtensions[pick(kExtensions.size())]);
   }

@@ -10,8 +10,9 @@
 
 namespace veltrano {
 
-// Renames the files by the after list (rename_files), reading the three lists once; only the
-// entries that all three lists hold are renamed. Returns 0.
+// Renames the files by the after list (rename_files), reading the three lists once; nothing is
+// renamed when their counts differ, as they do when an entry could not be added to one of them.
+// Returns 0.
 int rename_all(Dialog& dialog, Folder& folder, ControlId before_list, ControlId extension_list,
                ControlId after_list);
 

@@ -1,6 +1,7 @@
 #include "engine/listing.h"
 
 #include "engine/list_contents.h"
+#include "engine/windows_names.h"
 
 namespace veltrano {
 
@@ -12,6 +13,11 @@ bool for_each_listable_file(const Folder& folder,
       visit(*split);
     } else if (visit_other && entry.name != "." && entry.name != "..") {
       visit_other(entry.name);
+    }
+    // Windows takes a short name for its entry, so no other file can be given it.
+    if (visit_other && !entry.short_name.empty() &&
+        !same_name_ignoring_case(entry.short_name, entry.name)) {
+      visit_other(entry.short_name);
     }
   });
 }

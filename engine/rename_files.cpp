@@ -1,6 +1,8 @@
 #include "engine/rename_files.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -13,13 +15,32 @@ namespace {
 // How many temporary names a change of case tries before it gives up on the file.
 constexpr int kTemporaryNameAttempts = 8;
 
+// The longest name that the disks take: 255 characters on Windows' own, 255 bytes of UTF-8 on a
+// Linux disk.
+constexpr std::size_t kLongestName = 255;
+
+// At most the bytes of the name in UTF-8: one for ASCII, two for the letters from 0xA0 on, three
+// for the punctuation and symbols between (most of them are).
+std::size_t utf8_bytes_at_most(std::string_view name) {
+  std::size_t bytes = 0;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    bytes += byte < 0x80 ? 1 : byte < 0xA0 ? 3 : 2;
+  }
+  return bytes;
+}
+
 // The folder's entries as one listing found them, kept up to date with every rename made since.
+// A short name counts as a name held, letter case aside.
 class FolderNames {
  public:
   explicit FolderNames(const Folder& folder) {
     folder.for_each_entry([this](const FolderEntry& entry) {
       if (entry.name != "." && entry.name != "..") {
         add(std::string(entry.name));
+        if (!entry.short_name.empty() && !same_name_ignoring_case(entry.short_name, entry.name)) {
+          ++folded_[folded_name(entry.short_name)];
+        }
       }
     });
   }
@@ -44,6 +65,13 @@ class FolderNames {
   std::unordered_map<std::string, int> folded_;
 };
 
+// What one batch knows: the folder's names, and whether a direct change of case still looks
+// worth trying.
+struct Batch {
+  FolderNames names;
+  bool case_changes_directly = true;
+};
+
 bool rename_tracked(Folder& folder, FolderNames& names, const std::string& from,
                     const std::string& to) {
   if (!folder.rename_no_replace(from, to)) {
@@ -53,16 +81,27 @@ bool rename_tracked(Folder& folder, FolderNames& names, const std::string& from,
   return true;
 }
 
-// A change of letter case only goes through a temporary name, so that it happens on file systems
-// that treat the two names as one. The temporary name keeps the old name and the extension, so
-// that a file that can take neither name afterwards still shows what it was.
-bool change_case(Folder& folder, FolderNames& names, const std::string& old_name,
-                 const std::string& new_name, const std::string& extension) {
-  if (names.holders(new_name) != 1) {
-    return false;  // another entry (a case variant on a case-sensitive disk) holds the new name
+// The temporary name of a change of case: the old name, "~N" and the extension, so that a file
+// left under it still shows what it was. Where that would be longer than a disk takes, it is cut
+// to the old name's length: the old name's first characters, "~N" and the extension.
+std::string temporary_name(const std::string& old_name, const std::string& extension, int attempt) {
+  std::string mark(1, '~');
+  mark += std::to_string(attempt);
+  const std::string whole = old_name + mark + extension;
+  if (whole.size() <= kLongestName && utf8_bytes_at_most(whole) <= kLongestName) {
+    return whole;
   }
+  const std::size_t kept =
+      old_name.size() - std::min(old_name.size(), mark.size() + extension.size());
+  return old_name.substr(0, kept) + mark + extension;
+}
+
+// A change of case through a temporary name, for disks that take the two names for one and yet
+// leave a direct rename undone.
+bool change_case_through_temporary(Folder& folder, FolderNames& names, const std::string& old_name,
+                                   const std::string& new_name, const std::string& extension) {
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    const std::string temporary = old_name + "~" + std::to_string(attempt) + extension;
+    const std::string temporary = temporary_name(old_name, extension, attempt);
     if (names.holders(temporary) != 0) {
       continue;
     }
@@ -80,13 +119,38 @@ bool change_case(Folder& folder, FolderNames& names, const std::string& old_name
   return false;
 }
 
-bool rename_file(Folder& folder, FolderNames& names, const std::string& old_name,
+// A change of letter case alone goes in one step where the disk allows it (Windows' own disks
+// and shares), checked on disk; otherwise through a temporary name. Once a direct rename in the
+// batch has been reported done and left undone, the rest of the batch goes by temporary names at
+// once: the try and the check would cost more than the detour.
+bool change_case(Folder& folder, Batch& batch, const std::string& old_name,
                  const std::string& new_name, const std::string& extension) {
+  if (batch.names.holders(new_name) != 1) {
+    return false;  // another entry (a case variant on a case-sensitive disk) holds the new name
+  }
+  if (batch.case_changes_directly) {
+    const bool reported = folder.rename_no_replace(old_name, new_name);
+    const std::optional<std::string> on_disk = folder.name_on_disk(new_name);
+    if (on_disk == new_name) {
+      batch.names.move(old_name, new_name);
+      return true;
+    }
+    if (on_disk != old_name) {
+      return false;  // another program has changed the file meanwhile
+    }
+    batch.case_changes_directly = !reported;
+  }
+  return change_case_through_temporary(folder, batch.names, old_name, new_name, extension);
+}
+
+bool rename_file(Folder& folder, Batch& batch, const std::string& old_name,
+                 const std::string& new_name, const std::string& extension) {
+  FolderNames& names = batch.names;
   if (!is_exact_name(old_name) || !is_exact_name(new_name) || !names.holds_exactly(old_name)) {
     return false;  // the file might not be the one listed, or the new name another one
   }
   if (same_name_ignoring_case(old_name, new_name)) {
-    return change_case(folder, names, old_name, new_name, extension);
+    return change_case(folder, batch, old_name, new_name, extension);
   }
   return names.holders(new_name) == 0 && rename_tracked(folder, names, old_name, new_name);
 }
@@ -96,18 +160,18 @@ bool rename_file(Folder& folder, FolderNames& names, const std::string& old_name
 void rename_files(Folder& folder, const std::vector<std::string>& before_stems,
                   const std::vector<std::string>& extensions,
                   const std::vector<std::string>& after_stems) {
-  // Lists out of step would pair a stem with another file's extension: rename only the files
-  // that all three lists describe.
-  const std::size_t count = std::min({after_stems.size(), before_stems.size(), extensions.size()});
-  if (count == 0) {
+  // Lists out of step (an entry lost from one of them) would pair a file with another file's
+  // extension or new stem: nothing is renamed.
+  const std::size_t count = after_stems.size();
+  if (count == 0 || before_stems.size() != count || extensions.size() != count) {
     return;
   }
-  FolderNames names(folder);
+  Batch batch{FolderNames(folder)};
   for (std::size_t i = 0; i < count; ++i) {
     const std::string old_name = before_stems[i] + extensions[i];
     const std::string new_name = after_stems[i] + extensions[i];
     if (new_name != old_name) {
-      rename_file(folder, names, old_name, new_name, extensions[i]);
+      rename_file(folder, batch, old_name, new_name, extensions[i]);
     }
   }
 }

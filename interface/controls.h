@@ -15,7 +15,8 @@ struct OperationControls {
   ControlId before_list, after_list, extension_list, rename_button, cancel_button;
   ControlId input = 0;         // the field whose every change rebuilds the preview
   ControlId second_input = 0;  // find and replace: the replacement; renumbering: the digit count
-  ControlId check_list = 0;    // hidden: the names of the entries that the dialog does not list
+  ControlId check_list = 0;    // hidden: the names of the entries that the dialog does not list,
+                               // and the short names
   ControlId message_line = 0;
 };
 

@@ -12,6 +12,9 @@ namespace veltrano {
 struct FolderEntry {
   std::string_view name;
   bool is_directory = false;
+  // The 8.3 name that Windows gives a long name on most drives (RELAZI~1.DOC); empty when the
+  // entry has none. Windows takes it as a name of the entry: no other entry can be given it.
+  std::string_view short_name = {};
 };
 
 class Folder {
@@ -27,8 +30,13 @@ class Folder {
   virtual bool for_each_entry(const std::function<void(const FolderEntry&)>& visit) const = 0;
 
   // Renames a file of the current directory with its attributes as they are, never replacing an
-  // existing entry; false on failure, the file then keeps its name.
+  // existing entry; false on failure, the file then keeps its name. A rename that only changes
+  // the letter case can report success and leave the name as it was (Wine on a Linux disk).
   virtual bool rename_no_replace(const std::string& from, const std::string& to) = 0;
+
+  // The name of the entry that `name` reaches, exactly as it stands on disk, letter case
+  // included; nullopt when there is none.
+  virtual std::optional<std::string> name_on_disk(const std::string& name) const = 0;
 };
 
 }  // namespace veltrano

@@ -26,7 +26,7 @@ int last_digit_position(std::string_view stem);
 
 // The listable files whose stem holds a digit, in enumeration order, with the positions of the
 // first and last digit of each stem's first run of digits; parallel by index. And the names of
-// every other entry of the folder, for the name check.
+// every other entry of the folder and the short names, for the name check.
 struct NumberedFiles {
   std::vector<std::string> stems;
   std::vector<std::string> extensions;
@@ -37,7 +37,8 @@ struct NumberedFiles {
 NumberedFiles gather_numbered_files(const Folder& folder);
 
 // Appends `files` to the numbered stem list, the extension list and the two position lists, and
-// the other entries' names to the check list. Returns the number of files listed.
+// the other entries' names and the short names to the check list. Returns the number of files
+// listed.
 int list_numbered_files(Dialog& dialog, const NumberedFiles& files);
 
 // The outcome for the numbered files.

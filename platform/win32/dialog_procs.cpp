@@ -1,13 +1,12 @@
 #include "platform/win32/dialog_procs.h"
 
 #include <array>
-#include <memory>
 #include <utility>
 
 #include "app/dispatch.h"
 #include "app/main_dialog.h"
 #include "interface/dialog_proc.h"
-#include "platform/win32/character_widths.h"
+#include "platform/win32/dialog_window_state.h"
 #include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_folder.h"
 #include "platform/win32/win32_trace.h"
@@ -15,40 +14,25 @@
 namespace veltrano {
 namespace {
 
-// The fonts of a dialog's lists are kept with the dialog, from its initialisation to its
-// destruction, in the dialog's own slot for the program's use.
-ListFonts* kept_fonts(HWND window) {
-  return reinterpret_cast<ListFonts*>(GetWindowLongPtrW(window, DWLP_USER));
-}
-
-void keep_fonts(HWND window) {
-  auto fonts = std::make_unique<ListFonts>();
-  SetLastError(ERROR_SUCCESS);
-  if (SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(fonts.get())) == 0 &&
-      GetLastError() != ERROR_SUCCESS) {
-    trace_failure("SetWindowLongPtrW");  // each change then measures the fonts anew
-    return;
+// The dialog's state, given as its creation parameter at WM_INITDIALOG and kept in its own slot
+// for every later message; null before WM_INITDIALOG, or when the slot could not be written.
+DialogWindowState* dialog_state(HWND window, UINT message, LPARAM lparam) {
+  if (message == WM_INITDIALOG) {
+    SetLastError(ERROR_SUCCESS);
+    if (SetWindowLongPtrW(window, DWLP_USER, lparam) == 0 && GetLastError() != ERROR_SUCCESS) {
+      trace_failure("SetWindowLongPtrW");  // later messages then measure the fonts anew
+    }
+    return reinterpret_cast<DialogWindowState*>(lparam);
   }
-  static_cast<void>(fonts.release());  // the dialog owns it until it is destroyed
-}
-
-void release_fonts(HWND window) {
-  const std::unique_ptr<ListFonts> fonts(
-      reinterpret_cast<ListFonts*>(SetWindowLongPtrW(window, DWLP_USER, 0)));
+  return reinterpret_cast<DialogWindowState*>(GetWindowLongPtrW(window, DWLP_USER));
 }
 
 // Turns WM_INITDIALOG and WM_COMMAND into messages for `Proc` and returns FALSE for every
-// message, so that the platform's default dialog handling always applies. The dialog's list fonts
-// are kept from WM_INITDIALOG to WM_DESTROY.
+// message, so that the platform's default dialog handling always applies.
 template <DialogProc Proc>
-INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
-  if (message == WM_INITDIALOG) {
-    keep_fonts(window);
-  } else if (message == WM_DESTROY) {
-    release_fonts(window);
-  }
+INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG || message == WM_COMMAND) {
-    Win32Dialog dialog(window, kept_fonts(window));
+    Win32Dialog dialog(window, dialog_state(window, message, lparam));
     Win32Folder folder;
     DialogMessage forwarded;
     if (message == WM_COMMAND) {

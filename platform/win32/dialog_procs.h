@@ -1,5 +1,6 @@
-// The dialog procedures given to DialogBoxParamA: each one forwards the dialog's initialisation
-// and its commands to the program's own procedure for that dialog.
+// The dialog procedures given to DialogBoxParamW: each one forwards the dialog's initialisation
+// and its commands to the program's own procedure for that dialog. Each takes the dialog's state
+// (a DialogWindowState, which must outlive the dialog) as its creation parameter.
 #pragma once
 
 #include <windows.h>

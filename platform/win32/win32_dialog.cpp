@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <string>
-#include <tuple>
+#include <utility>
 
 #include "platform/win32/win32_trace.h"
 #include "platform/win32/windows_1252.h"
-#include "resources/resource_ids.h"
 
 namespace veltrano {
 
@@ -172,18 +171,15 @@ void Win32Dialog::message_box(std::string_view text, std::string_view caption) {
 }
 
 void Win32Dialog::show_program_icon() {
-  // A dialog without an owner otherwise shows the generic icon. Shared icons belong to the
-  // system, which frees them.
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const auto& [kind, width, height] : {std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON},
-                                            std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}}) {
-    const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELTRANO), IMAGE_ICON,
-                                   GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED);
-    if (icon == nullptr) {
-      trace_failure("LoadImageW");
-      continue;
+  // A dialog without an owner otherwise shows the generic icon.
+  if (state_ == nullptr) {
+    return;  // a dialog opened without its state keeps the generic icon
+  }
+  for (const auto& [kind, icon] : {std::pair{ICON_SMALL, state_->icons.small_icon()},
+                                   std::pair{ICON_BIG, state_->icons.large_icon()}}) {
+    if (icon != nullptr) {
+      SendMessageW(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
     }
-    SendMessageW(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
   }
 }
 

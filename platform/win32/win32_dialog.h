@@ -9,16 +9,17 @@
 #include <vector>
 
 #include "interface/dialog.h"
-#include "platform/win32/character_widths.h"
+#include "platform/win32/dialog_window_state.h"
 
 namespace veltrano {
 
 class Win32Dialog final : public Dialog {
  public:
-  // `fonts`, when given, keeps the widths of the lists' fonts for as long as the dialog is open;
-  // without it they are kept for the lifetime of this object.
-  explicit Win32Dialog(HWND window, ListFonts* fonts = nullptr)
-      : window_(window), fonts_(fonts != nullptr ? fonts : &own_fonts_) {}
+  // `state`, when given, keeps the program's icons and the widths of the lists' fonts for as long
+  // as the dialog is open; without it the widths are kept for the lifetime of this object, and
+  // no icon is shown.
+  explicit Win32Dialog(HWND window, DialogWindowState* state = nullptr)
+      : window_(window), state_(state), fonts_(state != nullptr ? &state->fonts : &own_fonts_) {}
   Win32Dialog(const Win32Dialog&) = delete;
   Win32Dialog& operator=(const Win32Dialog&) = delete;
 
@@ -55,6 +56,7 @@ class Win32Dialog final : public Dialog {
   const wchar_t* zero_terminated_utf16(std::string_view text);
 
   HWND window_;
+  DialogWindowState* state_;
   ListFonts own_fonts_;
   ListFonts* fonts_;
   mutable std::vector<std::pair<ControlId, HWND>> controls_;

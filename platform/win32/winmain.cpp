@@ -10,6 +10,7 @@
 #include "app/dispatch.h"
 #include "interface/texts.h"
 #include "platform/win32/dialog_procs.h"
+#include "platform/win32/dialog_window_state.h"
 #include "platform/win32/system_folder.h"
 #include "platform/win32/win32_trace.h"
 #include "platform/win32/windows_1252.h"
@@ -39,9 +40,12 @@ void initialise_common_controls() {
 }
 
 // Every dialog is a UTF-16 window, so that its controls hold any letter that Windows-1252 has,
-// whatever the system's ANSI code page.
+// whatever the system's ANSI code page. Its state (its icons, its lists' fonts) is its creation
+// parameter, destroyed once it has closed.
 INT_PTR show_dialog(HINSTANCE instance, int template_id, DLGPROC proc) {
-  return DialogBoxParamW(instance, MAKEINTRESOURCEW(template_id), nullptr, proc, 0);
+  veltrano::DialogWindowState state(instance);
+  return DialogBoxParamW(instance, MAKEINTRESOURCEW(template_id), nullptr, proc,
+                         reinterpret_cast<LPARAM>(&state));
 }
 
 // Shows the main dialog until it ends without an operation; each operation dialog runs between

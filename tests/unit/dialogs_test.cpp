@@ -74,6 +74,10 @@ TEST(FindReplaceDialog, FollowsBothFieldsAtEveryChange) {
        {replacement, "Alba", {"Alba", "Alba"}, kForbidden, false},
        {find, "Sole", {"Alba", "Alba"}, "", false},
        {find, "", {}, kEmptyFind, false}});
+  // Another file's short name is a name that it holds.
+  Open s(kFindReplace, {"bozza.doc", "relazione finale.doc|RELA~HYO.DOC"}, {"bozza", "rela~hy"});
+  run(s, {{0, "", {"rela~hy", "relazione finale"}, "", true},
+          {replacement, "rela~hyo", {"rela~hyo", "relazione finale"}, "", false}});
 }
 
 TEST(AddAtStartDialog, AddsTheTextAtEveryChange) {

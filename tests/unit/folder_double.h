@@ -1,10 +1,12 @@
 // A folder in memory that finds names as Windows does, letter case aside (accented capitals
-// folded by a rule of its own, not the program's), and renames as Wine does on a Linux disk: a
-// rename onto the same name in another letter case reports success and changes nothing. No call
-// removes an entry nor moves it in the enumeration. A final slash makes a folder's name.
+// folded by a rule of its own, not the program's). A rename onto the same name in another letter
+// case changes the case in one step as on Windows, or, as Wine does on a Linux disk, reports
+// success and changes nothing. No call removes an entry nor moves it in the enumeration. A final
+// slash makes a folder's name; "|" and a short name after the name give the entry that short name.
 #pragma once
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,21 +26,27 @@ inline bool same_name(std::string_view a, std::string_view b) {
 
 class FolderDouble final : public Folder {
  public:
+  enum class CaseRename { kWindows, kWine };
+
   explicit FolderDouble(const std::vector<std::string>& entries = {}, std::string path = "C:\\F")
       : path(std::move(path)) {
     std::for_each(entries.begin(), entries.end(), [this](const std::string& name) { add(name); });
   }
   // Adds the entry unless its name is taken, letter case aside.
   void add(const std::string& entry) {
-    const std::string name = entry.substr(0, entry.find('/'));
+    const std::size_t bar = entry.find('|');
+    const std::string name = entry.substr(0, std::min(entry.find('/'), bar));
     if (find(name) == names.end()) {
       names.push_back(name);
       if (entry.ends_with('/')) {
         folders.insert(name);
       }
+      if (bar != std::string::npos) {
+        short_names[name] = entry.substr(bar + 1);
+      }
     }
   }
-  std::vector<std::string>::iterator find(std::string_view name) {
+  std::vector<std::string>::const_iterator find(std::string_view name) const {
     return std::ranges::find_if(names, [&](auto& entry) { return same_name(name, entry); });
   }
 
@@ -47,7 +55,7 @@ class FolderDouble final : public Folder {
     visit({".", true});
     visit({"..", true});
     for (const std::string& name : names) {
-      visit({name, folders.contains(name)});
+      visit({name, folders.contains(name), short_names.contains(name) ? short_names.at(name) : ""});
     }
     return true;
   }
@@ -59,15 +67,21 @@ class FolderDouble final : public Folder {
         refused.contains(from)) {
       return false;
     }
-    if (target == names.end()) {
-      *source = to;
+    if (target == names.end() || case_rename == CaseRename::kWindows) {
+      names[static_cast<std::size_t>(source - names.begin())] = to;
     }
     return true;
+  }
+  std::optional<std::string> name_on_disk(const std::string& name) const override {
+    const auto found = find(name);
+    return found == names.end() ? std::nullopt : std::optional(*found);
   }
 
   std::string path;
   std::vector<std::string> names;  // in enumeration order
   std::set<std::string> folders, refused;
+  std::map<std::string, std::string> short_names;  // by the entry's name
+  CaseRename case_rename = CaseRename::kWine;
   std::vector<std::string> renamed_from;  // every rename asked for, in order
 };
 

@@ -1,5 +1,6 @@
 // Random folders biased towards names that collide, worked on by every operation dialog with
-// random inputs, "Rinomina" pressed whenever it is enabled, and now and then one rename refused.
+// random inputs, "Rinomina" pressed whenever it is enabled, and now and then one rename refused;
+// a change of case made in one step as on Windows or left undone as under Wine.
 // At every change the preview and "Rinomina" are what the test's own oracle gives. After
 // "Rinomina": every entry under its old name or the one the preview gave it, a name that stays
 // never renamed, a checked preview applied whole but for the refused rename.
@@ -167,6 +168,8 @@ void run_trial(unsigned seed) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
   };
   FolderDouble folder({}, pick(4) == 0 ? std::string(240, 'd') : "C:\\F");
+  folder.case_rename =
+      pick(2) == 0 ? FolderDouble::CaseRename::kWindows : FolderDouble::CaseRename::kWine;
   for (std::size_t i = 3 + pick(6); i > 0; --i) {
     folder.add(kStems[pick(kStems.size())] + kExtensions[pick(kExtensions.size())]);
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/batch_rename.h"
+#include "engine/extended_path.h"
 #include "engine/rename_files.h"
 #include "engine/windows_names.h"
 #include "operations/case_transforms.h"
@@ -62,6 +63,21 @@ TEST(WindowsNames, ExactNames) {
   }
 }
 
+// A file's full path in the form that Windows takes past 260 characters, from the current
+// directory as Windows gives it: a drive's root, a folder, a share, a path already extended.
+TEST(ExtendedPath, FromTheCurrentDirectory) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"C:\\", L"\\\\?\\C:\\a b.txt"},
+      {L"Z:\\tmp\\Foto", L"\\\\?\\Z:\\tmp\\Foto\\a b.txt"},
+      {L"\\\\server\\share\\Foto", L"\\\\?\\UNC\\server\\share\\Foto\\a b.txt"},
+      {L"\\\\server\\share\\", L"\\\\?\\UNC\\server\\share\\a b.txt"},
+      {L"\\\\?\\D:\\x", L"\\\\?\\D:\\x\\a b.txt"},
+      {L"\\\\.\\D:\\x", L"\\\\?\\D:\\x\\a b.txt"}};
+  for (const auto& [directory, path] : cases) {
+    EXPECT_EQ(extended_path(directory, L"a b.txt"), path);
+  }
+}
+
 TEST(FindNameProblem, RefusesNewNamesThatCannotAllBeApplied) {
   using enum NameProblem;
   // A directory of 8 bytes, a separator, the name and the terminating zero: 260 bytes at most.
@@ -93,25 +109,43 @@ TEST(FindNameProblem, RefusesNewNamesThatCannotAllBeApplied) {
 }
 
 TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
+  using enum FolderDouble::CaseRename;
   const Names abc = {"a", "b", "c"}, xyz = {"x", "y", "z"}, exts = {".txt", ".jpg", ".txt"};
-  const Names files = {"a.txt", "b.jpg", "c.txt"}, txt = {".txt", ".txt"};
-  // Files, present stems, extensions, new stems, the names whose rename fails, and the result.
-  const std::tuple<Names, Names, Names, Names, Names, Names> cases[] = {
-      // A change of letter case alone, accented capital included, goes by a temporary name.
-      {{"\300b.txt", "X.txt"}, {"\300b", "X"}, txt, {"\340b", "x"}, {}, {"\340b.txt", "x.txt"}},
-      {files, abc, exts, xyz, {"a.txt"}, {"a.txt", "y.jpg", "z.txt"}},
-      {files, abc, exts, {"a", "b", "y"}, {}, {"a.txt", "b.jpg", "y.txt"}},
-      // A change of case whose second step and way back fail stays under the old name's temporary.
-      {{"a.txt", "b.txt"}, {"a", "b"}, txt, {"A", "b"}, {"a.txt~0.txt"}, {"a.txt~0.txt", "b.txt"}},
+  const Names files = {"a.txt", "b.jpg", "c.txt"}, txt = {".txt", ".txt"}, ab = {"a.txt", "b.txt"};
+  const Names case_files = {"\300b.txt", "X.txt"}, case_after = {"\340b.txt", "x.txt"};
+  const Names con = {"con_.txt", "b.txt"};
+  // A 129-character name of 253 bytes in UTF-8, whose temporary name must keep to 255 bytes.
+  const std::string longer = std::string(1, 'a').append(124, '\xE0');
+  const std::string upper = std::string(1, 'A').append(124, '\xE0');
+  const std::string long_name = longer + ".txt", left = longer.substr(0, 123).append("~0.txt");
+  // Files, present stems, extensions, new stems, how the disk takes a change of case, the names
+  // whose rename fails, the result and the count of renames asked for.
+  using Row = std::tuple<Names, Names, Names, Names, FolderDouble::CaseRename, Names, Names, int>;
+  const Row cases[] = {
+      // A change of letter case alone, accented capital included: in one step where the disk
+      // makes it; where it does not, by a temporary name, at once after the first try.
+      {case_files, {"\300b", "X"}, txt, {"\340b", "x"}, kWindows, {}, case_after, 2},
+      {case_files, {"\300b", "X"}, txt, {"\340b", "x"}, kWine, {}, case_after, 5},
+      {files, abc, exts, xyz, kWine, {"a.txt"}, {"a.txt", "y.jpg", "z.txt"}, 3},
+      {files, abc, exts, {"a", "b", "y"}, kWine, {}, {"a.txt", "b.jpg", "y.txt"}, 1},
+      // A change of case whose second step and way back fail stays under the old name's
+      // temporary, cut to fit when it would be too long.
+      {ab, {"a", "b"}, txt, {"A", "b"}, kWine, {"a.txt~0.txt"}, {"a.txt~0.txt", "b.txt"}, 4},
+      {{long_name}, {longer}, {".txt"}, {upper}, kWine, {left}, {left}, 4},
       // Listed as "foto.txt", renamed since by another program: not the file listed.
-      {{"Foto.txt", "b.txt"}, {"foto", "b"}, txt, {"x", "b"}, {}, {"Foto.txt", "b.txt"}},
+      {{"Foto.txt", "b.txt"}, {"foto", "b"}, txt, {"x", "b"}, kWine, {}, {"Foto.txt", "b.txt"}, 0},
       // Underscores to spaces gives no name a check: a device name is still never given.
-      {{"con_.txt", "b.txt"}, {"con_", "b"}, txt, {"con ", "B"}, {}, {"con_.txt", "B.txt"}}};
-  for (const auto& [names, before, extensions, after, refused, result] : cases) {
+      {con, {"con_", "b"}, txt, {"con ", "B"}, kWindows, {}, {"con_.txt", "B.txt"}, 1},
+      // An extension lost from its list: no file is paired with another's names.
+      {files, abc, txt, xyz, kWindows, {}, files, 0}};
+  for (const auto& [names, before, extensions, after, case_rename, refused, result, renames] :
+       cases) {
     FolderDouble folder(names);
+    folder.case_rename = case_rename;
     folder.refused.insert(refused.begin(), refused.end());
     rename_files(folder, before, extensions, after);
     EXPECT_EQ(folder.names, result);
+    EXPECT_EQ(folder.renamed_from.size(), static_cast<std::size_t>(renames)) << after[0];
     for (std::size_t i = 0; i < after.size(); ++i) {  // an unchanged name is never renamed
       EXPECT_TRUE(before[i] != after[i] || !std::ranges::count(folder.renamed_from, names[i]));
     }

@@ -11,7 +11,8 @@
 namespace veltrano {
 
 // Renames the files by the after list (rename_files), reading the three lists once; only the
-// entries that all three lists hold are renamed. Returns 0.
+// entries that all three lists hold are renamed. Shows on the dialog how far it is after each
+// file (Dialog::show_progress). Returns 0.
 int rename_all(Dialog& dialog, Folder& folder, ControlId before_list, ControlId extension_list,
                ControlId after_list);
 

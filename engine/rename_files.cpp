@@ -95,7 +95,8 @@ bool rename_file(Folder& folder, FolderNames& names, const std::string& old_name
 
 void rename_files(Folder& folder, const std::vector<std::string>& before_stems,
                   const std::vector<std::string>& extensions,
-                  const std::vector<std::string>& after_stems) {
+                  const std::vector<std::string>& after_stems,
+                  const std::function<void(std::size_t done, std::size_t total)>& progress) {
   // Lists out of step would pair a stem with another file's extension: rename only the files
   // that all three lists describe.
   const std::size_t count = std::min({after_stems.size(), before_stems.size(), extensions.size()});
@@ -108,6 +109,9 @@ void rename_files(Folder& folder, const std::vector<std::string>& before_stems,
     const std::string new_name = after_stems[i] + extensions[i];
     if (new_name != old_name) {
       rename_file(folder, names, old_name, new_name, extensions[i]);
+    }
+    if (progress) {
+      progress(i + 1, count);
     }
   }
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/dialog_procs.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "app/dispatch.h"
@@ -8,14 +9,19 @@
 #include "interface/dialog_proc.h"
 #include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_folder.h"
+#include "platform/win32/win32_progress.h"
 
 namespace veltrano {
 namespace {
 
 // Turns WM_INITDIALOG and WM_COMMAND into messages for `Proc` and returns FALSE for every
-// message, so that the platform's default dialog handling always applies.
+// message, so that the platform's default dialog handling always applies; while a long task runs
+// on the dialog, no command reaches `Proc` and the cursor stays the wait cursor.
 template <DialogProc Proc>
 INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
+  if (const std::optional<INT_PTR> answer = answer_while_busy(window, message)) {
+    return *answer;
+  }
   if (message == WM_INITDIALOG || message == WM_COMMAND) {
     Win32Dialog dialog(window);
     Win32Folder folder;

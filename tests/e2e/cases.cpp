@@ -190,12 +190,68 @@ void names_of_the_real_file_system(const std::string& exe) {
               "files");
 }
 
+// "Rinomina" over 3,000 files keeps answering: a message every 100 ms answered, the window never
+// hung, the caption counting up to "di 3.000"; "Annulla" clicked meanwhile changes nothing. The
+// files are made and read back by shell loops without a process per file.
+void long_rename_answers(const std::string& exe) {
+  const Folder folder({});
+  std::string path = narrow(folder.path()).substr(2);  // from drive Z: to the Linux path
+  std::replace(path.begin(), path.end(), '\\', '/');
+  const std::string in_folder = "cd " + path + " && i=10000; ";
+  const std::string each_file = "while [ $i -lt 13000 ]; do ";
+  const std::string next = "; i=$((i + 1)); done";
+  run_shell(in_folder + each_file + "printf %s foto_$i.jpg >foto_$i.jpg" + next);
+  Program program(exe, folder.path());
+  const OperationDialog& underscores = dialog_of(kUnderscoreToSpace);
+  Window dialog = open_operation(program, underscores);
+  HWND cancel = GetDlgItem(dialog.handle(), kUnderscoreToSpace.cancel_button);
+  dialog.press(kUnderscoreToSpace.rename_button);
+  const std::string progress = texts::kRenameProgress, of = " di 3.000";
+  std::string last_count;
+  int counts = 0;
+  for (;; std::this_thread::sleep_for(milliseconds(100))) {
+    check(!IsHungAppWindow(dialog.handle()), "the dialog is hung");
+    DWORD_PTR answer = 0;
+    const bool answered =
+        SendMessageTimeoutW(dialog.handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer) != 0;
+    wchar_t text[256];
+    const int length = GetWindowTextW(dialog.handle(), text, static_cast<int>(std::size(text)));
+    const std::string caption = narrow({text, static_cast<std::size_t>(std::max(length, 0))});
+    if (!dialog.is_open()) {
+      break;
+    }
+    check(answered, "WM_NULL got no answer in 5 s");
+    if (!caption.starts_with(progress)) {
+      check_equal(caption, underscores.caption, "caption");
+      continue;
+    }
+    check(caption.ends_with(of), "caption " + printable(caption));
+    const std::string count = caption.substr(progress.size(), length - progress.size() - of.size());
+    check(count.size() > last_count.size() ||
+              (count.size() == last_count.size() && count >= last_count),
+          "the count went back: " + caption);
+    if (count != last_count && ++counts == 1) {
+      send(cancel, BM_CLICK);  // its click reaches the dialog, disabled as it is
+      check(IsWindowVisible(dialog.handle()), "\"Annulla\" ended the dialog");
+    }
+    last_count = count;
+  }
+  check(counts >= 2, "the caption counted " + std::to_string(counts) + " times");
+  quit(program);
+  // The count of files, then each file whose name or content is not what it should be.
+  check_equal(run_shell(in_folder + "set -- *; echo $#; " + each_file +
+                        "IFS= read -r c <\"foto $i.jpg\"; [ \"$c\" = foto_$i.jpg ] || " +
+                        "echo \"foto $i.jpg: $c\"" + next),
+              "3000\n", "files");
+}
+
 const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
     {"each_operation_renames_on_disk", each_operation_renames_on_disk},
     {"closing_renames_nothing", closing_renames_nothing},
     {"warnings_end_the_program", warnings_end_the_program},
     {"accented_names", accented_names},
-    {"names_of_the_real_file_system", names_of_the_real_file_system}};
+    {"names_of_the_real_file_system", names_of_the_real_file_system},
+    {"long_rename_answers", long_rename_answers}};
 
 }  // namespace
 }  // namespace veltrano::e2e

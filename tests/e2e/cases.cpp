@@ -213,14 +213,14 @@ void long_rename_answers(const std::string& exe) {
     check(!IsHungAppWindow(dialog.handle()), "the dialog is hung");
     DWORD_PTR answer = 0;
     const bool answered =
-        SendMessageTimeoutW(dialog.handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer) != 0;
+        SendMessageTimeoutW(dialog.handle(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer) != 0;
     wchar_t text[256];
     const int length = GetWindowTextW(dialog.handle(), text, static_cast<int>(std::size(text)));
     const std::string caption = narrow({text, static_cast<std::size_t>(std::max(length, 0))});
     if (!dialog.is_open()) {
       break;
     }
-    check(answered, "WM_NULL got no answer in 5 s");
+    check(answered, "WM_NULL got no answer in 2 s");
     if (!caption.starts_with(progress)) {
       check_equal(caption, underscores.caption, "caption");
       continue;

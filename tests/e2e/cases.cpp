@@ -226,7 +226,8 @@ void long_rename_answers(const std::string& exe) {
       continue;
     }
     check(caption.ends_with(of), "caption " + printable(caption));
-    const std::string count = caption.substr(progress.size(), length - progress.size() - of.size());
+    const std::string count =
+        caption.substr(progress.size(), caption.size() - progress.size() - of.size());
     check(count.size() > last_count.size() ||
               (count.size() == last_count.size() && count >= last_count),
           "the count went back: " + caption);

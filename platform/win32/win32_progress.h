@@ -30,7 +30,8 @@ class Win32Progress {
   Win32Progress& operator=(const Win32Progress&) = delete;
 
   // Shows "Rinomina in corso: done di total" at most about ten times a second, and at the last
-  // step, then handles the messages that wait, so that the dialog is never seen as hung.
+  // step; handles the messages that wait, every few milliseconds and at the last step, so that
+  // the dialog is never seen as hung.
   void show(std::size_t done, std::size_t total);
 
  private:
@@ -38,7 +39,8 @@ class Win32Progress {
   std::wstring caption_;
   // Null where the interface cannot be had: the caption alone shows the progress then.
   Owned<ITaskbarList3*, release_interface> taskbar_;
-  ULONGLONG shown_at_ = 0;  // GetTickCount64 when the caption last changed
+  ULONGLONG shown_at_ = 0;    // GetTickCount64 when the caption last changed
+  ULONGLONG handled_at_ = 0;  // and when the waiting messages were last handled
 };
 
 // The dialog procedure's answer to `message` while a progress is shown on `dialog`: a command

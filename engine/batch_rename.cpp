@@ -8,8 +8,11 @@ namespace veltrano {
 
 int rename_all(Dialog& dialog, Folder& folder, ControlId before_list, ControlId extension_list,
                ControlId after_list) {
+  // The lists are read here, once: the dialog handles its messages between two renames.
   rename_files(folder, list_entries(dialog, before_list), list_entries(dialog, extension_list),
-               list_entries(dialog, after_list));
+               list_entries(dialog, after_list), [&dialog](std::size_t done, std::size_t total) {
+                 dialog.show_progress(done, total);
+               });
   return 0;
 }
 

@@ -12,7 +12,7 @@ namespace veltrano {
 
 // Renames the files by the after list (rename_files), reading the three lists once; nothing is
 // renamed when their counts differ, as they do when an entry could not be added to one of them.
-// Returns 0.
+// Shows on the dialog how far it is after each file (Dialog::show_progress). Returns 0.
 int rename_all(Dialog& dialog, Folder& folder, ControlId before_list, ControlId extension_list,
                ControlId after_list);
 

@@ -30,4 +30,16 @@ int decimal_value(std::string_view text) {
   return value < -INT_MAX ? INT_MAX : static_cast<int>(-value);
 }
 
+std::string grouped_thousands(std::size_t count) {
+  const std::string digits = std::to_string(count);
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) {
+      grouped += '.';
+    }
+    grouped += digits[i];
+  }
+  return grouped;
+}
+
 }  // namespace veltrano

@@ -159,7 +159,8 @@ bool rename_file(Folder& folder, Batch& batch, const std::string& old_name,
 
 void rename_files(Folder& folder, const std::vector<std::string>& before_stems,
                   const std::vector<std::string>& extensions,
-                  const std::vector<std::string>& after_stems) {
+                  const std::vector<std::string>& after_stems,
+                  const std::function<void(std::size_t done, std::size_t total)>& progress) {
   // Lists out of step (an entry lost from one of them) would pair a file with another file's
   // extension or new stem: nothing is renamed.
   const std::size_t count = after_stems.size();
@@ -172,6 +173,9 @@ void rename_files(Folder& folder, const std::vector<std::string>& before_stems,
     const std::string new_name = after_stems[i] + extensions[i];
     if (new_name != old_name) {
       rename_file(folder, batch, old_name, new_name, extensions[i]);
+    }
+    if (progress) {
+      progress(i + 1, count);
     }
   }
 }

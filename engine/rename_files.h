@@ -1,6 +1,8 @@
 // The batch rename itself, on the folder alone: no dialog.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,11 @@ namespace veltrano {
 // name (short names included), letter case aside; names that the path rules would read as
 // another name are neither renamed nor given. Never replaces a file; a failed rename leaves that
 // file as it was and the others are still renamed.
+// After each file, renamed or not, `progress` (when given) learns how many of them are done and
+// of how many.
 void rename_files(Folder& folder, const std::vector<std::string>& before_stems,
                   const std::vector<std::string>& extensions,
-                  const std::vector<std::string>& after_stems);
+                  const std::vector<std::string>& after_stems,
+                  const std::function<void(std::size_t done, std::size_t total)>& progress = {});
 
 }  // namespace veltrano

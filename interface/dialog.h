@@ -56,6 +56,12 @@ class Dialog {
   // Shows the wait cursor while `busy`, so that a long task does not look like a hang; the
   // dialog's own cursor comes back after.
   virtual void show_wait_cursor(bool busy) = 0;
+  // Shows how far a long task is, `done` steps of `total`, and lets the dialog answer meanwhile
+  // (paint, move, show that it is alive) while it takes no input and runs none of its commands,
+  // until end_progress.
+  virtual void show_progress(std::size_t done, std::size_t total) = 0;
+  // Ends what show_progress began: the dialog's own caption back, its commands run again.
+  virtual void end_progress() = 0;
   virtual void end(int result) = 0;
   virtual void post_quit(int code) = 0;
 };
@@ -82,6 +88,18 @@ class WaitCursor {
   ~WaitCursor() { dialog_.show_wait_cursor(false); }
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  Dialog& dialog_;
+};
+
+// Ends the progress shown on the dialog, if any, when the object goes.
+class ProgressShown {
+ public:
+  explicit ProgressShown(Dialog& dialog) : dialog_(dialog) {}
+  ~ProgressShown() { dialog_.end_progress(); }
+  ProgressShown(const ProgressShown&) = delete;
+  ProgressShown& operator=(const ProgressShown&) = delete;
 
  private:
   Dialog& dialog_;

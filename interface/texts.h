@@ -26,5 +26,8 @@ inline constexpr const char kPositionDiffers1[] = "LA POSIZIONE DEI NUMERI";
 inline constexpr const char kPositionDiffers2[] = "NON E' SEMPRE LA STESSA";
 inline constexpr const char kMarkerNoDigits[] = "NOCIFRE";
 inline constexpr const char kMarkerPositionDiffers[] = "CIFREKO";
+// The caption while "Rinomina" works: "Rinomina in corso: 4.512 di 10.000".
+inline constexpr const char kRenameProgress[] = "Rinomina in corso: ";
+inline constexpr const char kProgressOf[] = " di ";
 
 }  // namespace veltrano::texts

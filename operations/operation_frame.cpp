@@ -10,8 +10,12 @@ namespace veltrano {
 bool handle_closing_command(Dialog& dialog, Folder& folder, const OperationControls& controls,
                             ControlId control) {
   if (control == controls.rename_button) {
-    const WaitCursor wait(dialog);  // a long batch must not look like a hang
-    rename_all(dialog, folder, controls.before_list, controls.extension_list, controls.after_list);
+    {
+      const WaitCursor wait(dialog);         // a long batch must not look like a hang
+      const ProgressShown progress(dialog);  // the caption back before the dialog ends
+      rename_all(dialog, folder, controls.before_list, controls.extension_list,
+                 controls.after_list);
+    }
     dialog.end(0);
     return true;
   }

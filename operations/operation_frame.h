@@ -53,7 +53,8 @@ StemLists preview_stems_of_lists(const Dialog& dialog, ControlId before_list,
 
 // Handles the commands that every operation dialog shares: Esc and the close box (2) and
 // "Annulla" end the dialog with 0; "Rinomina" renames every file by the after list, under the wait
-// cursor, then ends the dialog with 0. Returns true when `control` was one of these.
+// cursor and showing how far it is, then ends the dialog with 0. Returns true when `control` was
+// one of these.
 bool handle_closing_command(Dialog& dialog, Folder& folder, const OperationControls& controls,
                             ControlId control);
 

@@ -1,6 +1,7 @@
 #include "platform/win32/dialog_procs.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "app/dispatch.h"
@@ -9,6 +10,7 @@
 #include "platform/win32/dialog_window_state.h"
 #include "platform/win32/win32_dialog.h"
 #include "platform/win32/win32_folder.h"
+#include "platform/win32/win32_progress.h"
 #include "platform/win32/win32_trace.h"
 
 namespace veltrano {
@@ -28,9 +30,13 @@ DialogWindowState* dialog_state(HWND window, UINT message, LPARAM lparam) {
 }
 
 // Turns WM_INITDIALOG and WM_COMMAND into messages for `Proc` and returns FALSE for every
-// message, so that the platform's default dialog handling always applies.
+// message, so that the platform's default dialog handling always applies; while a long task runs
+// on the dialog, no command reaches `Proc` and the cursor stays the wait cursor.
 template <DialogProc Proc>
 INT_PTR CALLBACK forward_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (const std::optional<INT_PTR> answer = answer_while_busy(window, message)) {
+    return *answer;
+  }
   if (message == WM_INITDIALOG || message == WM_COMMAND) {
     Win32Dialog dialog(window, dialog_state(window, message, lparam));
     Win32Folder folder;

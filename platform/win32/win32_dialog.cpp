@@ -184,8 +184,9 @@ void Win32Dialog::show_program_icon() {
 }
 
 void Win32Dialog::show_wait_cursor(bool busy) {
-  // No message is handled while the dialog is busy, so the cursor set here stays until it is set
-  // back to the dialog's own, the cursor of its window class.
+  // The cursor set here stays until it is set back to the dialog's own, the cursor of its window
+  // class: no message is handled before a progress is shown, and then the dialog answers the
+  // cursor's messages with this one.
   HCURSOR cursor = busy ? LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT))
                         : reinterpret_cast<HCURSOR>(GetClassLongPtrW(window_, GCLP_HCURSOR));
   if (cursor == nullptr) {
@@ -193,6 +194,17 @@ void Win32Dialog::show_wait_cursor(bool busy) {
     return;
   }
   SetCursor(cursor);
+}
+
+void Win32Dialog::show_progress(std::size_t done, std::size_t total) {
+  if (!progress_) {
+    progress_.emplace(window_);
+  }
+  progress_->show(done, total);
+}
+
+void Win32Dialog::end_progress() {
+  progress_.reset();
 }
 
 void Win32Dialog::end(int result) {

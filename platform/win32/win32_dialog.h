@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "interface/dialog.h"
 #include "platform/win32/dialog_window_state.h"
+#include "platform/win32/win32_progress.h"
 
 namespace veltrano {
 
@@ -41,6 +43,8 @@ class Win32Dialog final : public Dialog {
   void message_box(std::string_view text, std::string_view caption) override;
   void show_program_icon() override;
   void show_wait_cursor(bool busy) override;
+  void show_progress(std::size_t done, std::size_t total) override;
+  void end_progress() override;
   void end(int result) override;
   void post_quit(int code) override;
 
@@ -62,6 +66,9 @@ class Win32Dialog final : public Dialog {
   mutable std::vector<std::pair<ControlId, HWND>> controls_;
   std::wstring scratch_;
   mutable std::wstring read_scratch_;
+  // From the first progress shown to its end; the messages handled meanwhile find the dialog
+  // busy through the window.
+  std::optional<Win32Progress> progress_;
 };
 
 }  // namespace veltrano

@@ -233,6 +233,57 @@ void short_names_are_names_held(const std::string& exe) {
   check_equal(folder.files(), folder.after({}), "files");
 }
 
+// "Rinomina" over 3,000 files keeps answering: a message every 100 ms answered, the window never
+// hung, the caption counting up to "di 3.000"; "Annulla" clicked meanwhile changes nothing.
+void long_rename_answers(const std::string& exe) {
+  Names files;
+  Renames renames;
+  for (int i = 10000; i < 13000; ++i) {
+    files.push_back("foto_" + std::to_string(i) + ".jpg");
+    renames.emplace_back(files.back(), "foto " + std::to_string(i) + ".jpg");
+  }
+  const Folder folder(files);
+  Program program(exe, folder.path());
+  const OperationDialog& underscores = dialog_of(kUnderscoreToSpace);
+  Window dialog = open_operation(program, underscores);
+  HWND cancel = GetDlgItem(dialog.handle(), kUnderscoreToSpace.cancel_button);
+  dialog.press(kUnderscoreToSpace.rename_button);
+  const std::string progress = "Rinomina in corso: ", of = " di 3.000";
+  std::string last_count;
+  int counts = 0;
+  for (;; std::this_thread::sleep_for(milliseconds(100))) {
+    check(!IsHungAppWindow(dialog.handle()), "the dialog is hung");
+    DWORD_PTR answer = 0;
+    const bool answered =
+        SendMessageTimeoutW(dialog.handle(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer) != 0;
+    wchar_t text[256];
+    const int length = GetWindowTextW(dialog.handle(), text, static_cast<int>(std::size(text)));
+    const std::string caption = narrow({text, static_cast<std::size_t>(std::max(length, 0))});
+    if (!dialog.is_open()) {
+      break;
+    }
+    check(answered, "WM_NULL got no answer in 2 s");
+    if (!caption.starts_with(progress)) {
+      check_equal(caption, underscores.caption, "caption");
+      continue;
+    }
+    check(caption.ends_with(of), "caption " + printable(caption));
+    const std::string count =
+        caption.substr(progress.size(), caption.size() - progress.size() - of.size());
+    check(count.size() > last_count.size() ||
+              (count.size() == last_count.size() && count >= last_count),
+          "the count went back: " + caption);
+    if (count != last_count && ++counts == 1) {
+      send(cancel, BM_CLICK);  // its click reaches the dialog, disabled as it is
+      check(IsWindowVisible(dialog.handle()), "\"Annulla\" ended the dialog");
+    }
+    last_count = count;
+  }
+  check(counts >= 2, "the caption counted " + std::to_string(counts) + " times");
+  quit(program);
+  check_equal(folder.files(), folder.after(renames), "files");
+}
+
 const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
     {"each_operation_renames_on_disk", each_operation_renames_on_disk},
     {"closing_renames_nothing", closing_renames_nothing},
@@ -240,7 +291,8 @@ const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
     {"accented_names", accented_names},
     {"names_of_the_real_file_system", names_of_the_real_file_system},
     {"lists_scroll_only_past_their_width", lists_scroll_only_past_their_width},
-    {"short_names_are_names_held", short_names_are_names_held}};
+    {"short_names_are_names_held", short_names_are_names_held},
+    {"long_rename_answers", long_rename_answers}};
 
 }  // namespace
 }  // namespace veltrano::e2e

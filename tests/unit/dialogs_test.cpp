@@ -162,7 +162,8 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
 
 // Each row of the dispatch table opens its dialog's template and runs its procedure, whose preview
 // shows at that dialog's controls and changes only at a change notification. "Rinomina" renames
-// by it under the wait cursor, Esc and "Annulla" rename nothing; each ends the dialog.
+// by it under the wait cursor, showing how far it is, Esc and "Annulla" rename nothing; each ends
+// the dialog.
 TEST(DispatchTable, EachMainButtonOpensItsDialog) {
   const std::tuple<const OperationControls&, Names, Names> rows[] = {
       {kFindReplace, {"a", "A"}, {"Ab_c 1z", "De f_2z"}},  // a file's own name in another case
@@ -198,6 +199,7 @@ TEST(DispatchTable, EachMainButtonOpensItsDialog) {
     EXPECT_TRUE(d.dialog.end_result.has_value());
     EXPECT_EQ(d.dialog.wait_cursors, 1);
     EXPECT_FALSE(d.dialog.waiting);
+    EXPECT_EQ(d.dialog.progress, (Names{"1/2 wait", "2/2 wait", "caption", "end"}));
     for (const ControlId close : {kCommandCancel, c.cancel_button}) {
       Open closed(c, files, typed);
       closed.dialog.command(close);

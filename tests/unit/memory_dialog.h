@@ -53,6 +53,9 @@ class MemoryDialog final : public Dialog {
   bool icon_shown = false;
   int wait_cursors = 0;
   bool waiting = false;
+  // Each progress shown, as "done/total" and " wait" under the wait cursor; "caption" when the
+  // caption comes back, "end" when the dialog ends.
+  Names progress;
 
   void list_reset(ControlId list) override { changed(list).clear(); }
   int list_count(ControlId list) const override {
@@ -96,7 +99,15 @@ class MemoryDialog final : public Dialog {
     waiting = busy;
     wait_cursors += busy ? 1 : 0;
   }
-  void end(int result) override { end_result = result; }
+  void show_progress(std::size_t done, std::size_t total) override {
+    progress.push_back(std::to_string(done) + "/" + std::to_string(total) +
+                       (waiting ? " wait" : ""));
+  }
+  void end_progress() override { progress.push_back("caption"); }
+  void end(int result) override {
+    end_result = result;
+    progress.push_back("end");
+  }
   void post_quit(int code) override { quit_code = code; }
 
  private:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/batch_rename.h"
+#include "engine/decimal_text.h"
 #include "engine/extended_path.h"
 #include "engine/rename_files.h"
 #include "engine/windows_names.h"
@@ -16,8 +17,15 @@ namespace {
 
 using Names = std::vector<std::string>;
 
+// The stem transforms, and the count grouped in thousands that shows how far "Rinomina" is.
 TEST(CaseTransforms, RewriteStemsByteForByte) {
+  const auto grouped = [](std::string& count) { count = grouped_thousands(std::stoull(count)); };
   const std::tuple<void (*)(std::string&), std::string, std::string> cases[] = {
+      {grouped, "0", "0"},
+      {grouped, "999", "999"},
+      {grouped, "4512", "4.512"},
+      {grouped, "10000", "10.000"},
+      {grouped, "1234567", "1.234.567"},
       {underscores_to_spaces, "il_mio__file-2", "il mio  file-2"},
       {spaces_to_underscores, "a b\tc\nd\re\vf\fg-h\xA0", "a_b_c_d_e_f_g-h\xA0"},
       {to_upper_case, "azAZ@[`{ \xE0\xFF", "AZAZ@[`{ \xE0\xFF"},

@@ -92,7 +92,8 @@ TEST(AddAtStartDialog, AddsTheTextAtEveryChange) {
               {kAddAtStart.input, "", {}, "", false},
               {kAddAtStart.input, "e", {}, "", false},  // the name of a folder
               {kAddAtStart.input, "|", {}, kForbidden, false},
-              {kAddAtStart.input, "\350", accented, "", true}});  // a passing check empties it
+              {kAddAtStart.input, "\350", accented, "", true},  // a passing check empties it
+              {kAddAtStart.input, "", {}, "", false}});
 }
 
 TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {
@@ -104,12 +105,13 @@ TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {
   run(d, {{0, "", {}, "", false},
           {count, " \t+1x", one, "", true},                   // read as atoi reads it
           {count, "3", {"Alba", "Sole", "e"}, clash, false},  // another file's present stem
-          {count, "4", {}, too_many, false},                  // "Sole" would keep nothing
-          {count, "", {}, too_many, false},
+          {count, "", {}, clash, false},
+          {count, "4", {}, too_many, false},  // "Sole" would keep nothing
           {count, "0", kept, "", true},
           {count, "000000000000003", kept, "", true},  // the count is the first 14 characters
           {count, "00000000000001", one, "", true},
           {count, "4294967299", {}, too_many, false}});
+  EXPECT_EQ(d.dialog.boxes, Names{});              // a clash shows no box
   d.folder.path = "C:\\" + std::string(245, 'f');  // "01 Alba.txt" in it: a path of 261 bytes
   run(d, {{count, "0", kept, clash, false}});
   EXPECT_EQ(d.dialog.boxes,
@@ -119,7 +121,7 @@ TEST(DeleteFirstCharsDialog, FollowsTheCountAtEveryChange) {
 TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
   const OperationControls& c = kRenumber.frame;
   Open d(c, {"x5.txt", "mare.txt", "x6.txt", "x1.txt/"});
-  EXPECT_EQ(d.dialog.shown(c.second_input), "3");
+  EXPECT_EQ(d.dialog.shown(1420), "3");  // the template's field under "Numero cifre"
   const std::string too_low = texts::kDigitCountTooLow, clash = texts::kRenumberClash;
   const Names seven = {"x0000008", "x0000009"};
   run(d, {{0, "", {}, "", false},
@@ -166,18 +168,18 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
 // the dialog.
 TEST(DispatchTable, EachMainButtonOpensItsDialog) {
   const std::tuple<const OperationControls&, Names, Names> rows[] = {
-      {kFindReplace, {"a", "A"}, {"Ab_c 1z", "De f_2z"}},  // a file's own name in another case
-      {kDeleteFirstChars, {"1"}, {"b_c 1z", "e f_2z"}},
-      {kAddAtStart, {"x"}, {"xab_c 1z", "xDe f_2z"}},
-      {kAddAtEnd, {"x"}, {"ab_c 1zx", "De f_2zx"}},
+      {kFindReplace, {"a", "A"}, {"Ab_c 1zz", "De f_2z"}},  // a file's own name in another case
+      {kDeleteFirstChars, {"1"}, {"b_c 1zz", "e f_2z"}},
+      {kAddAtStart, {"x"}, {"xab_c 1zz", "xDe f_2z"}},
+      {kAddAtEnd, {"x"}, {"ab_c 1zzx", "De f_2zx"}},
       {kRenumber.frame, {"00071", "30"}, {"ab_c 007", "De f_008"}},  // cut to the limits; "z" goes
-      {kUnderscoreToSpace, {}, {"ab c 1z", "De f 2z"}},
-      {kSpaceToUnderscore, {}, {"ab_c_1z", "De_f_2z"}},
-      {kNormalText, {}, {"Ab_c 1z", "De f_2z"}},
-      {kTitleCase, {}, {"Ab_C 1Z", "De F_2Z"}},
-      {kUpperCase, {}, {"AB_C 1Z", "DE F_2Z"}},
-      {kLowerCase, {}, {"ab_c 1z", "de f_2z"}}};
-  const Names files = {"ab_c 1z.txt", "De f_2z.txt"};
+      {kUnderscoreToSpace, {}, {"ab c 1zz", "De f 2z"}},
+      {kSpaceToUnderscore, {}, {"ab_c_1zz", "De_f_2z"}},
+      {kNormalText, {}, {"Ab_c 1zz", "De f_2z"}},
+      {kTitleCase, {}, {"Ab_C 1Zz", "De F_2Z"}},
+      {kUpperCase, {}, {"AB_C 1ZZ", "DE F_2Z"}},
+      {kLowerCase, {}, {"ab_c 1zz", "de f_2z"}}};
+  const Names files = {"ab_c 1zz.txt", "De f_2z.txt"};  // the widest first
   for (const auto& [c, typed, after] : rows) {
     EXPECT_EQ(kDispatchTable.at(dispatch_row(c.main_button)).template_id, c.template_id);
     Open d(c, files, typed);
@@ -187,7 +189,7 @@ TEST(DispatchTable, EachMainButtonOpensItsDialog) {
       }
     }
     EXPECT_TRUE(d.dialog.icon_shown);
-    EXPECT_EQ(d.dialog.entries(c.before_list), (Names{"ab_c 1z", "De f_2z"}));
+    EXPECT_EQ(d.dialog.entries(c.before_list), (Names{"ab_c 1zz", "De f_2z"}));
     EXPECT_EQ(d.after(), after);
     for (const ControlId list : {c.before_list, c.after_list}) {  // each scrolls to its ends
       const auto size = [](const std::string& entry) { return entry.size(); };

@@ -63,7 +63,7 @@ TEST(WindowsNames, ExactNames) {
       {"notes.", false},      {"notes.txt ", false}, {"a\\b.txt", false}, {"c:d.txt", false},
       {"a*?.txt", false},     {"", false},           {"con.txt", false},  {"PRN", false},
       {"Nul.tar.gz", false},  {"aux  .txt", false},  {"COM1.txt", false}, {"lpt9.txt", false},
-      {"com\xB9.txt", false}, {"foto .jpg", true}};
+      {"com\xB9.txt", false}, {"foto .jpg", true},   {"x.jp?", false}};
   for (const auto& [name, is_exact] : names) {
     EXPECT_EQ(is_exact_name(name), is_exact) << name;
     const std::size_t dot = std::min(name.rfind('.'), name.size());
@@ -103,10 +103,12 @@ TEST(FindNameProblem, RefusesNewNamesThatCannotAllBeApplied) {
       {{"a", "\xC0"}, txt, {"\xE0", "\xC0"}, kClash, {}},
       {{"x", "y"}, {".mp3", ".MP3"}, {"Alba", "alba"}, kClash, {}},  // one name for two files
       {{"a", "a"}, {".txt", ".TXT"}, {"A", "A"}, kClash, {}},        // case variants, both changed
+      {{"ab", "AB"}, {".txt", ".TXT"}, {"Ab", "AB"}, kClash, {}},    // and one of them changed
       {{"foto 1", "Foto"}, {".jpg", ".jpg"}, {"foto", "Foto"}, kClash, {}},  // a suffix removed
       {{"x", "y"}, {".txt", ".jpg"}, {"z", "z"}, kNone, {}},
       {{"report", "b"}, txt, {"REPORT", "b"}, kNone, {}},
       {{"x", "y"}, txt, {"z", "y"}, kClash, {"Z.TXT"}},
+      {{"x", "y"}, txt, {"z.z", "y"}, kClash, {"z.z.txt"}},  // split at its last dot
       {{"x", "y"}, txt, {"com1", "y"}, kClash, {}},
       {{"con", "y"}, txt, {"con", "z"}, kNone, {}},
       {{"a", "b"}, txt, {"c"}, kNothingToApply, {}}};
@@ -136,6 +138,8 @@ TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
       {case_files, {"\300b", "X"}, txt, {"\340b", "x"}, kWine, {}, case_after, 5},
       {files, abc, exts, xyz, kWine, {"a.txt"}, {"a.txt", "y.jpg", "z.txt"}, 3},
       {files, abc, exts, {"a", "b", "y"}, kWine, {}, {"a.txt", "b.jpg", "y.txt"}, 1},
+      // A temporary name already held is passed over.
+      {{"a.txt", "a.txt~0.txt"}, {"a"}, {".txt"}, {"A"}, kWine, {}, {"A.txt", "a.txt~0.txt"}, 3},
       // A change of case whose second step and way back fail stays under the old name's
       // temporary, cut to fit when it would be too long.
       {ab, {"a", "b"}, txt, {"A", "b"}, kWine, {"a.txt~0.txt"}, {"a.txt~0.txt", "b.txt"}, 4},

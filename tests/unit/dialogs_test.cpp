@@ -168,7 +168,7 @@ TEST(RenumberDialog, FollowsBothFieldsAtEveryChange) {
 // the dialog.
 TEST(DispatchTable, EachMainButtonOpensItsDialog) {
   const std::tuple<const OperationControls&, Names, Names> rows[] = {
-      {kFindReplace, {"a", "A"}, {"Ab_c 1zz", "De f_2z"}},  // a file's own name in another case
+      {kFindReplace, {"e", "E"}, {"ab_c 1zz", "DE f_2z"}},  // a file's own name in another case
       {kDeleteFirstChars, {"1"}, {"b_c 1zz", "e f_2z"}},
       {kAddAtStart, {"x"}, {"xab_c 1zz", "xDe f_2z"}},
       {kAddAtEnd, {"x"}, {"ab_c 1zzx", "De f_2zx"}},
@@ -179,7 +179,8 @@ TEST(DispatchTable, EachMainButtonOpensItsDialog) {
       {kTitleCase, {}, {"Ab_C 1Zz", "De F_2Z"}},
       {kUpperCase, {}, {"AB_C 1ZZ", "DE F_2Z"}},
       {kLowerCase, {}, {"ab_c 1zz", "de f_2z"}}};
-  const Names files = {"ab_c 1zz.txt", "De f_2z.txt"};  // the widest first
+  // The widest first; a short name that is the entry's own name in another case is no other name.
+  const Names files = {"ab_c 1zz.txt", "De f_2z.txt|DE F_2Z.TXT"};
   for (const auto& [c, typed, after] : rows) {
     EXPECT_EQ(kDispatchTable.at(dispatch_row(c.main_button)).template_id, c.template_id);
     Open d(c, files, typed);

@@ -121,16 +121,22 @@ TEST(FindNameProblem, RefusesNewNamesThatCannotAllBeApplied) {
 TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
   using enum FolderDouble::CaseRename;
   const Names abc = {"a", "b", "c"}, xyz = {"x", "y", "z"}, exts = {".txt", ".jpg", ".txt"};
-  const Names files = {"a.txt", "b.jpg", "c.txt"}, txt = {".txt", ".txt"}, ab = {"a.txt", "b.txt"};
+  const Names files = {"a.txt", "b.jpg", "c.txt"}, txt = {".txt", ".txt"};
   const Names case_files = {"\300b.txt", "X.txt"}, case_after = {"\340b.txt", "x.txt"};
   const Names con = {"con_.txt", "b.txt"};
-  // A 129-character name of 253 bytes in UTF-8, whose temporary name must keep to 255 bytes.
-  const std::string longer = std::string(1, 'a').append(124, '\xE0');
-  const std::string upper = std::string(1, 'A').append(124, '\xE0');
-  const std::string long_name = longer + ".txt", left = longer.substr(0, 123).append("~0.txt");
   // Files, present stems, extensions, new stems, how the disk takes a change of case, the names
   // whose rename fails, the result and the count of renames asked for.
   using Row = std::tuple<Names, Names, Names, Names, FolderDouble::CaseRename, Names, Names, int>;
+  // A change of case whose second step and way back fail leaves the file under its temporary
+  // name: whole up to 255 characters and 255 bytes of UTF-8 (one byte for ASCII, at most three
+  // for 0x80-0x9F, two from 0xA0 on), else cut to the old name's length.
+  const auto stays_under = [](const std::string& stem, const std::string& temporary) {
+    std::string changed = stem;
+    changed[0] = 'A';
+    return Row{{stem + ".txt"}, {stem}, {".txt"}, {changed}, kWine, {temporary}, {temporary}, 4};
+  };
+  const std::string ascii(245, 'a'), bytes_255 = std::string(239, 'a') + "\x7F\x85\xA0";
+  const std::string bytes_256 = std::string(238, 'a') + "\x80\x9F\xA0";
   const Row cases[] = {
       // A change of letter case alone, accented capital included: in one step where the disk
       // makes it; where it does not, by a temporary name, at once after the first try.
@@ -140,16 +146,19 @@ TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
       {files, abc, exts, {"a", "b", "y"}, kWine, {}, {"a.txt", "b.jpg", "y.txt"}, 1},
       // A temporary name already held is passed over.
       {{"a.txt", "a.txt~0.txt"}, {"a"}, {".txt"}, {"A"}, kWine, {}, {"A.txt", "a.txt~0.txt"}, 3},
-      // A change of case whose second step and way back fail stays under the old name's
-      // temporary, cut to fit when it would be too long.
-      {ab, {"a", "b"}, txt, {"A", "b"}, kWine, {"a.txt~0.txt"}, {"a.txt~0.txt", "b.txt"}, 4},
-      {{long_name}, {longer}, {".txt"}, {upper}, kWine, {left}, {left}, 4},
+      stays_under("a", "a.txt~0.txt"),
+      stays_under(ascii, ascii + ".txt~0.txt"),
+      stays_under(bytes_255, bytes_255 + ".txt~0.txt"),
+      stays_under(bytes_256, bytes_256.substr(0, 239) + "~0.txt"),
+      // Another entry's short name is a name that it holds.
+      {{"x.txt", "y.txt|X~1.TXT"}, {"x"}, {".txt"}, {"x~1"}, kWine, {}, {"x.txt", "y.txt"}, 0},
       // Listed as "foto.txt", renamed since by another program: not the file listed.
       {{"Foto.txt", "b.txt"}, {"foto", "b"}, txt, {"x", "b"}, kWine, {}, {"Foto.txt", "b.txt"}, 0},
       // Underscores to spaces gives no name a check: a device name is still never given.
       {con, {"con_", "b"}, txt, {"con ", "B"}, kWindows, {}, {"con_.txt", "B.txt"}, 1},
-      // An extension lost from its list: no file is paired with another's names.
-      {files, abc, txt, xyz, kWindows, {}, files, 0}};
+      // An extension or a new stem lost from its list: no file is paired with another's names.
+      {files, abc, txt, xyz, kWindows, {}, files, 0},
+      {files, abc, txt, {"x", "y"}, kWindows, {}, files, 0}};
   for (const auto& [names, before, extensions, after, case_rename, refused, result, renames] :
        cases) {
     FolderDouble folder(names);

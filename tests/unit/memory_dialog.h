@@ -13,10 +13,9 @@
 
 #include "interface/controls.h"
 #include "interface/dialog_proc.h"
+#include "tests/unit/folder_double.h"
 
 namespace veltrano::testing {
-
-using Names = std::vector<std::string>;
 
 class MemoryDialog final : public Dialog {
  public:
@@ -50,11 +49,9 @@ class MemoryDialog final : public Dialog {
   std::optional<ControlId> focused;
   std::optional<int> end_result, quit_code;
   Names boxes;  // each message box as its caption, a colon and its text
-  bool icon_shown = false;
-  int wait_cursors = 0;
-  bool waiting = false;
-  // Each progress shown, as "done/total" and " wait" under the wait cursor; "caption" when the
-  // caption comes back, "end" when the dialog ends.
+  bool icon_shown = false, waiting = false;
+  // Each progress shown, as "done/total", "caption" when the caption comes back and "end" when the
+  // dialog ends; each with " wait" under the wait cursor.
   Names progress;
 
   void list_reset(ControlId list) override { changed(list).clear(); }
@@ -95,22 +92,19 @@ class MemoryDialog final : public Dialog {
     boxes.push_back(std::string(caption) + ":" + std::string(text));
   }
   void show_program_icon() override { icon_shown = true; }
-  void show_wait_cursor(bool busy) override {
-    waiting = busy;
-    wait_cursors += busy ? 1 : 0;
-  }
+  void show_wait_cursor(bool busy) override { waiting = busy; }
   void show_progress(std::size_t done, std::size_t total) override {
-    progress.push_back(std::to_string(done) + "/" + std::to_string(total) +
-                       (waiting ? " wait" : ""));
+    log(std::to_string(done) + "/" + std::to_string(total));
   }
-  void end_progress() override { progress.push_back("caption"); }
+  void end_progress() override { log("caption"); }
   void end(int result) override {
     end_result = result;
-    progress.push_back("end");
+    log("end");
   }
   void post_quit(int code) override { quit_code = code; }
 
  private:
+  void log(const std::string& event) { progress.push_back(event + (waiting ? " wait" : "")); }
   Names& changed(ControlId list) {  // a change with redrawing on draws the list
     draws[list] += frozen_[list] ? 0 : 1;
     return lists[list];

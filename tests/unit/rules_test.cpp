@@ -15,8 +15,6 @@
 namespace veltrano::testing {
 namespace {
 
-using Names = std::vector<std::string>;
-
 // The stem transforms, and the count grouped in thousands that shows how far "Rinomina" is.
 TEST(CaseTransforms, RewriteStemsByteForByte) {
   const auto grouped = [](std::string& count) { count = grouped_thousands(std::stoull(count)); };
@@ -167,9 +165,6 @@ TEST(RenameFiles, RenamesWhatChangesAndGoesOnPastAFailure) {
     rename_files(folder, before, extensions, after);
     EXPECT_EQ(folder.names, result);
     EXPECT_EQ(folder.renamed_from.size(), static_cast<std::size_t>(renames)) << after[0];
-    for (std::size_t i = 0; i < after.size(); ++i) {  // an unchanged name is never renamed
-      EXPECT_TRUE(before[i] != after[i] || !std::ranges::count(folder.renamed_from, names[i]));
-    }
   }
 }
 

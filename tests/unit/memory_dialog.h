@@ -1,8 +1,8 @@
 // A dialog held in memory, for driving the dialog procedures natively. Setting the text of one of
 // its edit fields (the input fields of its controls) raises the change notification, as on
 // Windows; a control that nothing enabled or disabled is neither. Typed text is cut to the field's
-// limit, text set directly is not; a list shows nothing while its redrawing is off, and is drawn
-// at each change made with its redrawing on and each time its redrawing is turned back on.
+// limit, text set directly is not; a list is drawn at each change made with its redrawing on and
+// each time its redrawing is turned back on.
 #pragma once
 
 #include <algorithm>
@@ -34,10 +34,7 @@ class MemoryDialog final : public Dialog {
   std::optional<bool> enabled(ControlId control) const {
     return enabled_.contains(control) ? std::optional(enabled_.at(control)) : std::nullopt;
   }
-  Names entries(ControlId list) const {
-    const bool frozen = frozen_.contains(list) && frozen_.at(list);
-    return lists.contains(list) && !frozen ? lists.at(list) : Names{};
-  }
+  Names entries(ControlId list) const { return lists.contains(list) ? lists.at(list) : Names{}; }
   std::string shown(ControlId control) const {
     return texts.contains(control) ? texts.at(control) : "";
   }

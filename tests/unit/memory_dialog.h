@@ -52,9 +52,7 @@ class MemoryDialog final : public Dialog {
   Names progress;
 
   void list_reset(ControlId list) override { changed(list).clear(); }
-  int list_count(ControlId list) const override {
-    return lists.contains(list) ? static_cast<int>(lists.at(list).size()) : 0;
-  }
+  int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
   std::string list_text(ControlId list, int index) const override {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
   }

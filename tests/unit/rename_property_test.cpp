@@ -1,9 +1,9 @@
 // Random folders biased towards names that collide, worked on by every operation dialog with
 // random inputs, "Rinomina" pressed whenever it is enabled, and now and then one rename refused;
-// a change of case made in one step as on Windows or left undone as under Wine.
-// At every change the preview and "Rinomina" are what the test's own oracle gives. After
-// "Rinomina": every entry under its old name or the one the preview gave it, a name that stays
-// never renamed, a checked preview applied whole but for the refused rename.
+// a change of case made in one step as on Windows or left undone as under Wine. At every change
+// of a field the preview and "Rinomina" are what the test's own oracle gives. After "Rinomina":
+// every entry under its old name or the one the preview gave it, a name that stays never
+// renamed, a checked preview applied whole but for the refused rename.
 // VELTRANO_TRIALS and VELTRANO_SEED (the first seed) replay a run.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <set>
 
 #include "app/dispatch.h"
+#include "engine/listing.h"
 #include "tests/unit/folder_double.h"
 #include "tests/unit/memory_dialog.h"
 
@@ -44,14 +45,9 @@ bool is_device(std::string name) {
           std::string_view("123456789\xB9\xB2\xB3").find(name[3]) < std::string::npos);
 }
 
-// The files that a dialog lists, and the names of the folder's other entries.
-struct Listing {
-  Names stems, extensions, others;
-};
-
 // The new stems that the operation gives the files with the fields' texts; nullopt when the texts
 // give none. A file whose name the path rules would read as another keeps its stem.
-std::optional<Names> new_stems(int operation, const Listing& files, const std::string& first,
+std::optional<Names> new_stems(int operation, const ListedFiles& files, const std::string& first,
                                const std::string& second) {
   // The count to delete (from 14 characters), or the start number (its field takes 4).
   const std::size_t number = static_cast<std::size_t>(std::atoi(first.substr(0, 14).c_str()));
@@ -94,7 +90,7 @@ std::optional<Names> new_stems(int operation, const Listing& files, const std::s
 // The name check's answer: a new path over 260 bytes, another file's present stem (byte for byte),
 // or, for a file whose stem changes, a device name, or the present or new name of another entry
 // (letter case aside).
-bool must_refuse(const FolderDouble& folder, const Listing& files, const Names& after) {
+bool must_refuse(const FolderDouble& folder, const ListedFiles& files, const Names& after) {
   for (std::size_t i = 0; i < after.size(); ++i) {
     const std::string name = after[i] + files.extensions[i];
     Names taken = files.others;  // the other entries' names, present and new
@@ -126,7 +122,7 @@ void check_preview(const MemoryDialog& dialog, const FolderDouble& folder,
   if (c.input == 0 || (operation == IDD_RENUMBER && (first.empty() || second.empty()))) {
     return;
   }
-  Listing files{dialog.entries(c.before_list), dialog.entries(c.extension_list), {}};
+  ListedFiles files{dialog.entries(c.before_list), dialog.entries(c.extension_list), {}};
   std::set<std::string> listed;
   for (std::size_t i = 0; i < files.stems.size(); ++i) {
     listed.insert(files.stems[i] + files.extensions.at(i));

@@ -185,7 +185,7 @@ TEST(DispatchTable, EachMainButtonOpensItsDialog) {
     ASSERT_EQ(d.can_rename(), true);
     d.dialog.command(c.rename_button);
     EXPECT_EQ(d.folder.names, (Names{after[0] + ".txt", after[1] + ".txt"}));
-    EXPECT_EQ(d.dialog.progress, (Names{"1/2 wait", "2/2 wait", "caption wait", "end"}));
+    EXPECT_EQ(d.dialog.progress, (Names{"1/2 wait", "2/2 wait", "caption", "end"}));
     for (const ControlId close : {kCommandCancel, c.cancel_button}) {
       Open closed(c, files, typed);
       closed.dialog.command(close);

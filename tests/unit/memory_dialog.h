@@ -47,8 +47,8 @@ class MemoryDialog final : public Dialog {
   std::optional<int> end_result, quit_code;
   Names boxes;  // each message box as its caption, a colon and its text
   bool icon_shown = false, waiting = false;
-  // Each progress shown, as "done/total", "caption" when the caption comes back and "end" when the
-  // dialog ends; each with " wait" under the wait cursor.
+  // Each progress shown as "done/total", "caption" when the caption comes back, "end" when the
+  // dialog ends; a progress or the end with " wait" under the wait cursor.
   Names progress;
 
   void list_reset(ControlId list) override { changed(list).clear(); }
@@ -91,7 +91,7 @@ class MemoryDialog final : public Dialog {
   void show_progress(std::size_t done, std::size_t total) override {
     log(std::to_string(done) + "/" + std::to_string(total));
   }
-  void end_progress() override { log("caption"); }
+  void end_progress() override { progress.push_back("caption"); }
   void end(int result) override {
     end_result = result;
     log("end");

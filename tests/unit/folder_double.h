@@ -15,6 +15,8 @@
 
 namespace veltrano::testing {
 
+using Names = std::vector<std::string>;
+
 // Two names equal letter case aside, A-Z and the accented capitals folded.
 inline bool same_name(std::string_view a, std::string_view b) {
   const auto fold = [](unsigned char c) {
@@ -28,7 +30,7 @@ class FolderDouble final : public Folder {
  public:
   enum class CaseRename { kWindows, kWine };
 
-  explicit FolderDouble(const std::vector<std::string>& entries = {}, std::string path = "C:\\F")
+  explicit FolderDouble(const Names& entries = {}, std::string path = "C:\\F")
       : path(std::move(path)) {
     std::for_each(entries.begin(), entries.end(), [this](const std::string& name) { add(name); });
   }
@@ -46,7 +48,7 @@ class FolderDouble final : public Folder {
       }
     }
   }
-  std::vector<std::string>::const_iterator find(std::string_view name) const {
+  Names::const_iterator find(std::string_view name) const {
     return std::ranges::find_if(names, [&](auto& entry) { return same_name(name, entry); });
   }
 
@@ -78,11 +80,11 @@ class FolderDouble final : public Folder {
   }
 
   std::string path;
-  std::vector<std::string> names;  // in enumeration order
+  Names names;  // in enumeration order
   std::set<std::string> folders, refused;
   std::map<std::string, std::string> short_names;  // by the entry's name
   CaseRename case_rename = CaseRename::kWine;
-  std::vector<std::string> renamed_from;  // every rename asked for, in order
+  Names renamed_from;  // every rename asked for, in order
 };
 
 }  // namespace veltrano::testing

@@ -1,8 +1,8 @@
 // A dialog held in memory, for driving the dialog procedures natively. Setting the text of one of
 // its edit fields (the input fields of its controls) raises the change notification, as on
 // Windows; a control that nothing enabled or disabled is neither. Typed text is cut to the field's
-// limit, text set directly is not; a list shows nothing while its redrawing is off, and is drawn
-// at each change made with its redrawing on and each time its redrawing is turned back on.
+// limit, text set directly is not; a list is drawn at each change made with its redrawing on and
+// each time its redrawing is turned back on.
 #pragma once
 
 #include <algorithm>
@@ -13,10 +13,9 @@
 
 #include "interface/controls.h"
 #include "interface/dialog_proc.h"
+#include "tests/unit/folder_double.h"
 
 namespace veltrano::testing {
-
-using Names = std::vector<std::string>;
 
 class MemoryDialog final : public Dialog {
  public:
@@ -35,10 +34,7 @@ class MemoryDialog final : public Dialog {
   std::optional<bool> enabled(ControlId control) const {
     return enabled_.contains(control) ? std::optional(enabled_.at(control)) : std::nullopt;
   }
-  Names entries(ControlId list) const {
-    const bool frozen = frozen_.contains(list) && frozen_.at(list);
-    return lists.contains(list) && !frozen ? lists.at(list) : Names{};
-  }
+  Names entries(ControlId list) const { return lists.contains(list) ? lists.at(list) : Names{}; }
   std::string shown(ControlId control) const {
     return texts.contains(control) ? texts.at(control) : "";
   }
@@ -50,17 +46,13 @@ class MemoryDialog final : public Dialog {
   std::optional<ControlId> focused;
   std::optional<int> end_result, quit_code;
   Names boxes;  // each message box as its caption, a colon and its text
-  bool icon_shown = false;
-  int wait_cursors = 0;
-  bool waiting = false;
-  // Each progress shown, as "done/total" and " wait" under the wait cursor; "caption" when the
-  // caption comes back, "end" when the dialog ends.
+  bool icon_shown = false, waiting = false;
+  // Each progress shown as "done/total", "caption" when the caption comes back, "end" when the
+  // dialog ends; a progress or the end with " wait" under the wait cursor.
   Names progress;
 
   void list_reset(ControlId list) override { changed(list).clear(); }
-  int list_count(ControlId list) const override {
-    return lists.contains(list) ? static_cast<int>(lists.at(list).size()) : 0;
-  }
+  int list_count(ControlId list) const override { return static_cast<int>(entries(list).size()); }
   std::string list_text(ControlId list, int index) const override {
     return index >= 0 && index < list_count(list) ? lists.at(list)[index] : "";
   }
@@ -95,22 +87,19 @@ class MemoryDialog final : public Dialog {
     boxes.push_back(std::string(caption) + ":" + std::string(text));
   }
   void show_program_icon() override { icon_shown = true; }
-  void show_wait_cursor(bool busy) override {
-    waiting = busy;
-    wait_cursors += busy ? 1 : 0;
-  }
+  void show_wait_cursor(bool busy) override { waiting = busy; }
   void show_progress(std::size_t done, std::size_t total) override {
-    progress.push_back(std::to_string(done) + "/" + std::to_string(total) +
-                       (waiting ? " wait" : ""));
+    log(std::to_string(done) + "/" + std::to_string(total));
   }
   void end_progress() override { progress.push_back("caption"); }
   void end(int result) override {
     end_result = result;
-    progress.push_back("end");
+    log("end");
   }
   void post_quit(int code) override { quit_code = code; }
 
  private:
+  void log(const std::string& event) { progress.push_back(event + (waiting ? " wait" : "")); }
   Names& changed(ControlId list) {  // a change with redrawing on draws the list
     draws[list] += frozen_[list] ? 0 : 1;
     return lists[list];

@@ -1,9 +1,9 @@
 // Random folders biased towards names that collide, worked on by every operation dialog with
 // random inputs, "Rinomina" pressed whenever it is enabled, and now and then one rename refused;
-// a change of case made in one step as on Windows or left undone as under Wine.
-// At every change the preview and "Rinomina" are what the test's own oracle gives. After
-// "Rinomina": every entry under its old name or the one the preview gave it, a name that stays
-// never renamed, a checked preview applied whole but for the refused rename.
+// a change of case made in one step as on Windows or left undone as under Wine. At every change
+// of a field the preview and "Rinomina" are what the test's own oracle gives. After "Rinomina":
+// every entry under its old name or the one the preview gave it, a name that stays never
+// renamed, a checked preview applied whole but for the refused rename.
 // VELTRANO_TRIALS and VELTRANO_SEED (the first seed) replay a run.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <set>
 
 #include "app/dispatch.h"
+#include "engine/listing.h"
 #include "tests/unit/folder_double.h"
 #include "tests/unit/memory_dialog.h"
 
@@ -31,7 +32,6 @@ const Names kTyped = {"",     "0",    "1",    "2",   "3", "o", "O",  "_",   " ",
 
 // The oracle: the program's rules written anew, on whole names.
 constexpr std::string_view kDigits = "0123456789";
-constexpr auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
 constexpr auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
 constexpr auto forbidden = [](char c) {
   return (c >= 0x01 && c <= 0x1F) || std::string_view("\\/:*?\"<>|").find(c) != std::string::npos;
@@ -45,19 +45,13 @@ bool is_device(std::string name) {
           std::string_view("123456789\xB9\xB2\xB3").find(name[3]) < std::string::npos);
 }
 
-// The files that a dialog lists, and the names of the folder's other entries.
-struct Listing {
-  Names stems, extensions, others;
-};
-
 // The new stems that the operation gives the files with the fields' texts; nullopt when the texts
 // give none. A file whose name the path rules would read as another keeps its stem.
-std::optional<Names> new_stems(int operation, const Listing& files, const std::string& first,
+std::optional<Names> new_stems(int operation, const ListedFiles& files, const std::string& first,
                                const std::string& second) {
   // The count to delete (from 14 characters), or the start number (its field takes 4).
   const std::size_t number = static_cast<std::size_t>(std::atoi(first.substr(0, 14).c_str()));
   const std::size_t digits = static_cast<std::size_t>(std::atoi(second.c_str()));
-  const bool fixed = operation >= IDD_TITLE_CASE && operation <= IDD_LOWER_CASE;
   const bool free_text =
       operation == IDD_FIND_REPLACE || operation == IDD_ADD_AT_START || operation == IDD_ADD_AT_END;
   if ((free_text && (first.empty() || std::ranges::any_of(first + second, forbidden))) ||
@@ -83,17 +77,6 @@ std::optional<Names> new_stems(int operation, const Listing& files, const std::s
                            ? stem.substr(0, stem.find_first_of(kDigits)) +
                                  std::string(digits - numeral.size(), '0') + numeral
                            : "";
-    bool pending = true;  // normal text: no letter yet; title case: a word begins
-    for (std::size_t at = 0; fixed && at < stem.size(); ++at) {
-      const char c = stem[at];
-      const bool blank = c == ' ' || (c >= '\t' && c <= '\r');
-      made += operation == IDD_UNDERSCORE_TO_SPACE   ? (c == '_' ? ' ' : c)
-              : operation == IDD_SPACE_TO_UNDERSCORE ? (blank ? '_' : c)
-              : operation == IDD_UPPER_CASE || (operation != IDD_LOWER_CASE && pending) ? upper(c)
-                                                                                        : lower(c);
-      pending = (pending && upper(c) == lower(c)) ||
-                (operation == IDD_TITLE_CASE && (c == ' ' || c == '_'));
-    }
     for (std::size_t at = 0; operation == IDD_FIND_REPLACE && at < stem.size();) {
       const bool found = stem.compare(at, first.size(), first) == 0;
       made += found ? second : stem.substr(at, 1);
@@ -107,7 +90,7 @@ std::optional<Names> new_stems(int operation, const Listing& files, const std::s
 // The name check's answer: a new path over 260 bytes, another file's present stem (byte for byte),
 // or, for a file whose stem changes, a device name, or the present or new name of another entry
 // (letter case aside).
-bool must_refuse(const FolderDouble& folder, const Listing& files, const Names& after) {
+bool must_refuse(const FolderDouble& folder, const ListedFiles& files, const Names& after) {
   for (std::size_t i = 0; i < after.size(); ++i) {
     const std::string name = after[i] + files.extensions[i];
     Names taken = files.others;  // the other entries' names, present and new
@@ -128,31 +111,24 @@ bool must_refuse(const FolderDouble& folder, const Listing& files, const Names& 
   return false;
 }
 
-// The after list and "Rinomina" as the oracle wants them for the fields as they are. The dialog
-// lists the files with a dot and an extension not excluded, in enumeration order; renumbering,
-// those with a digit in the stem.
+// The after list and "Rinomina" as the oracle wants them for the fields as they are, for the files
+// that the dialog lists (the listing rules have tables of their own).
 void check_preview(const MemoryDialog& dialog, const FolderDouble& folder,
                    const OperationControls& c) {
   const int operation = c.template_id;
   const std::string first = dialog.shown(c.input), second = dialog.shown(c.second_input);
-  if (operation == IDD_RENUMBER && (first.empty() || second.empty())) {
-    return;  // the last preview stays, or the numbers stand at different places
+  // The six fixed operations' transforms have a table of their own. Renumbering with a field
+  // empty keeps the last preview, or the numbers stand at different places.
+  if (c.input == 0 || (operation == IDD_RENUMBER && (first.empty() || second.empty()))) {
+    return;
   }
-  const Names excluded = {".c",   ".h",   ".rc",  ".exe", ".db", ".obj",
-                          ".dep", ".err", ".res", ".prj", ".zip"};
-  Listing files;
-  for (const std::string& name : folder.names) {
-    const std::size_t dot = std::min(name.rfind('.'), name.size());
-    const auto is_extension = [&](const std::string& x) { return same_name(x, name.substr(dot)); };
-    if (dot < name.size() && !folder.folders.contains(name) &&
-        std::ranges::none_of(excluded, is_extension) &&
-        (operation != IDD_RENUMBER || name.find_first_of(kDigits) < dot)) {
-      files.stems.push_back(name.substr(0, dot));
-      files.extensions.push_back(name.substr(dot));
-    } else {
-      files.others.push_back(name);
-    }
+  ListedFiles files{dialog.entries(c.before_list), dialog.entries(c.extension_list), {}};
+  std::set<std::string> listed;
+  for (std::size_t i = 0; i < files.stems.size(); ++i) {
+    listed.insert(files.stems[i] + files.extensions.at(i));
   }
+  std::ranges::copy_if(folder.names, std::back_inserter(files.others),
+                       [&](const std::string& name) { return !listed.contains(name); });
   const std::optional<Names> after = new_stems(operation, files, first, second);
   const bool refused = after && c.message_line != 0 && must_refuse(folder, files, *after);
   if (after) {

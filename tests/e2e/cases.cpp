@@ -1,7 +1,6 @@
 // The end-to-end cases: what only the real program shows, on Windows or under Wine: its templates,
 // keys, message boxes, the real file system and its exit status. The rules are the unit tests'.
 //   veltrano_e2e VELTRANO.EXE [CASE...]   runs the cases (all, or those named)
-#include "interface/texts.h"
 #include "tests/e2e/driver/driver.h"
 
 namespace veltrano::e2e {
@@ -29,7 +28,10 @@ void each_operation_renames_on_disk(const std::string& exe) {
       {{}, {{"MIO FILE.txt", "Mio file.txt"}, {"ALTRO.doc", "Altro.doc"}}},
       {{}, {{"mio file.txt", "Mio File.txt"}, {"altro.doc", "Altro.doc"}}},
       {{}, {{"mio.txt", "MIO.txt"}, {"Altro.doc", "ALTRO.doc"}}},
-      {{}, {{"MIO.TXT", "mio.TXT"}, {"Altro.doc", "altro.doc"}}}};
+      {{},
+       {{"MIO.TXT", "mio.TXT"},
+        {"Altro.doc", "altro.doc"},
+        {std::string(146, 'L') + ".txt", std::string(146, 'l') + ".txt"}}}};
   static_assert(std::size(flows) == std::size(kDialogs));
   for (std::size_t i = 0; i < std::size(flows); ++i) {
     const auto& [typed, renames] = flows[i];
@@ -47,6 +49,9 @@ void each_operation_renames_on_disk(const std::string& exe) {
       check(id == 0 || dialog.has_control(id), "no control " + std::to_string(id));
     }
     for (std::size_t field = 0; field < typed.size(); ++field) {
+      if (field == 1) {
+        dialog.key(VK_TAB);
+      }
       dialog.type(field == 0 ? controls.input : controls.second_input, typed[field]);
     }
     dialog.press(controls.rename_button);
@@ -103,17 +108,26 @@ void warnings_end_the_program(const std::string& exe) {
   check(read(GetWindowsDirectoryW(windows, MAX_PATH)), "no Windows folder");
   check(read(GetSystemWow64DirectoryW(wow64, MAX_PATH)), "no 32-bit system folder");
   const Folder links({});
-  const std::pair<std::wstring, const char*> rows[] = {
-      {few.path(), texts::kTooFewFiles},
-      {windows, texts::kSystemFolder},
-      {L"C:\\WINDOWS\\SYSTEM32", texts::kSystemFolder},
-      {wow64, texts::kSystemFolder},
-      {windows_elsewhere(windows, links), texts::kSystemFolder}};
+  const std::string too_few = "Troppo pochi files da rinominare",
+                    system =
+                        "Veltrano non pu\xF2 lavorare nella cartella di Windows\no in quella "
+                        "di sistema:\navviarlo nella cartella dei file da rinominare";
+  const std::pair<std::wstring, std::string> rows[] = {{few.path(), too_few},
+                                                       {windows, system},
+                                                       {L"C:\\WINDOWS\\SYSTEM32", system},
+                                                       {wow64, system},
+                                                       {windows_elsewhere(windows, links), system}};
   for (const auto& [folder, message] : rows) {
     Program program(exe, folder);
-    Window box = wait_for(program, texts::kAttentionCaption);
-    check_equal(box.text(kMessageText), std::string(message), narrow(folder));
+    Window box = wait_for(program, "ATTENZIONE!");
+    check_equal(box.text(kMessageText), message, narrow(folder));
     check(windows_of(program).size() == 1, "the message box is not alone");
+    // Only "OK", no icon; owned by the main dialog, which is there to own it once listing began.
+    const auto icon = [](HWND window) { return send(window, STM_GETICON) != 0; };
+    const std::vector<HWND> statics = box.children(L"Static");
+    check(box.children(L"Button").size() == 1 && std::none_of(statics.begin(), statics.end(), icon),
+          "a button besides \"OK\", or an icon");
+    check((GetWindow(box.handle(), GW_OWNER) != nullptr) == (message == too_few), "its owner");
     box.press(IDOK);
     check(program.expect_exit() == 0, "exit status not 0");
   }
@@ -130,8 +144,9 @@ void accented_names(const std::string& exe) {
   Program program(exe, folder.path());
   const OperationControls& renumber = kRenumber.frame;
   Window numbers = open_operation(program, dialog_of(renumber));
-  numbers.type(renumber.input, "9999");
-  check_equal(numbers.text(renumber.message_line), texts::kDigitCountTooLow, "message");
+  numbers.type(renumber.input, "99999");  // the fifth digit refused
+  check_equal(numbers.text(renumber.input), "9999", "\"Inizia da\"");
+  check_equal(numbers.text(renumber.message_line), "Il numero delle cifre \xE8 basso", "message");
   numbers.press(renumber.cancel_button);
   numbers.wait_closed();
 
@@ -144,7 +159,8 @@ void accented_names(const std::string& exe) {
   add.type(kAddAtStart.input, L"\u0141");
   add.caret(kAddAtStart.input, VK_HOME);  // 258 letters in front: the 259th character is read too
   add.type(kAddAtStart.input, std::string(258, 'x'));
-  check_equal(add.text(kAddAtStart.message_line), texts::kForbiddenChars, "message");
+  check_equal(add.text(kAddAtStart.message_line),
+              "I caratteri   \\ / \" : * < > ?   non sono permessi nei nomi di file", "message");
   check(!add.is_enabled(kAddAtStart.rename_button), "\"Rinomina\" is enabled");
   add.type(kAddAtStart.input, std::string(258, '\b'));
   add.caret(kAddAtStart.input, VK_END);
@@ -223,6 +239,7 @@ void short_names_are_names_held(const std::string& exe) {
   Program program(exe, folder.path());
   Window dialog = open_operation(program, dialog_of(kFindReplace));
   dialog.type(kFindReplace.input, "bozza");
+  dialog.key(VK_TAB);
   dialog.type(kFindReplace.second_input, short_name.substr(0, short_name.rfind('.')));
   check(!dialog.is_enabled(kFindReplace.rename_button), "\"Rinomina\" is enabled");
   dialog.type(kFindReplace.second_input, "\b");

@@ -176,9 +176,12 @@ class Window {
     return narrow(std::wstring_view(text, static_cast<std::size_t>(std::max(size, LRESULT{0}))));
   }
   void type(int edit, std::string_view text) const { type(edit, widen(text)); }
-  void type(int edit, std::wstring_view text) const {  // each key a change notification
+  // As a user types: to the control with the focus, which must be `edit` once the keys posted
+  // before are handled (a Tab moves it). Each key a change notification.
+  void type(int edit, std::wstring_view text) const {
+    wait_until([&] { return focus() == control(edit); }, "no focus on " + std::to_string(edit));
     for (const wchar_t c : text) {
-      send(control(edit), WM_CHAR, c);
+      send(focus(), WM_CHAR, c);
     }
   }
   void caret(int edit, WPARAM virtual_key) const {  // Home, End: moved before it returns
@@ -189,13 +192,25 @@ class Window {
     check(SendNotifyMessageW(control(button), BM_CLICK, 0, 0), "cannot press a button");
   }
   void key(WPARAM virtual_key) const {  // to the control with the focus, as a user's key goes
+    HWND target = focus() != nullptr ? focus() : handle_;
+    check(PostMessageW(target, WM_KEYDOWN, virtual_key, 1) &&
+              PostMessageW(target, WM_KEYUP, virtual_key, 0xC0000001),
+          "cannot post a key");
+  }
+  HWND focus() const {  // the window with the focus in the program's thread
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     check(GetGUIThreadInfo(GetWindowThreadProcessId(handle_, nullptr), &thread), "no focus");
-    HWND focus = thread.hwndFocus != nullptr ? thread.hwndFocus : handle_;
-    check(PostMessageW(focus, WM_KEYDOWN, virtual_key, 1) &&
-              PostMessageW(focus, WM_KEYUP, virtual_key, 0xC0000001),
-          "cannot post a key");
+    return thread.hwndFocus;
+  }
+  std::vector<HWND> children(const wchar_t* window_class) const {  // the visible ones
+    std::vector<HWND> found;
+    for (HWND child = nullptr; (child = FindWindowExW(handle_, child, window_class, nullptr));) {
+      if (IsWindowVisible(child)) {
+        found.push_back(child);
+      }
+    }
+    return found;
   }
   void close_box() const {
     check(PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0), "cannot press the close box");

@@ -196,7 +196,7 @@ void previews_see_the_real_lists_and_names(const std::string& exe) {
   Window dialog = open_operation(program, dialog_of(replace));
   dialog.type(replace.input, "bozza");
   dialog.key(VK_TAB);
-  for (const std::string& typed : {std::string("x"), std::string(60, 'W'), std::string(60, '\b')}) {
+  for (const std::string& typed : {std::string("x"), std::string(30, 'W'), std::string(30, '\b')}) {
     dialog.type(replace.second_input, typed);
     for (const int list : {replace.before_list, replace.after_list}) {
       HWND window = GetDlgItem(dialog.handle(), list);

@@ -1,21 +1,14 @@
 // The end-to-end cases: what only the real program shows, on Windows or under Wine: its templates,
 // keys, message boxes, the real file system and its exit status. The rules are the unit tests'.
 //   veltrano_e2e VELTRANO.EXE [CASE...]   runs the cases (all, or those named)
-#include "interface/texts.h"
+#include <regex>
+
 #include "tests/e2e/driver/driver.h"
 
 namespace veltrano::e2e {
 namespace {
 
-// Closes a window as a user may: 0 by `button`, 1 by Esc, 2 by Enter, 3 by the close box.
-void close(const Window& window, int way, int button) {
-  if (way == 0) {
-    return window.press(button);
-  }
-  way == 3 ? window.close_box() : window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
-}
-
-// Each operation dialog from its button in the main dialog: caption, controls, a typed input, then
+// Each operation dialog from its button in the main dialog: caption, a typed input, then
 // "Rinomina" and the files (the first read-only, as it stays; LEGGIMI never listed).
 void each_operation_renames_on_disk(const std::string& exe) {
   const std::pair<Names, Renames> flows[] = {
@@ -29,7 +22,8 @@ void each_operation_renames_on_disk(const std::string& exe) {
       {{}, {{"MIO FILE.txt", "Mio file.txt"}, {"ALTRO.doc", "Altro.doc"}}},
       {{}, {{"mio file.txt", "Mio File.txt"}, {"altro.doc", "Altro.doc"}}},
       {{}, {{"mio.txt", "MIO.txt"}, {"Altro.doc", "ALTRO.doc"}}},
-      {{}, {{"MIO.TXT", "mio.TXT"}, {"Altro.doc", "altro.doc"}}}};
+      {{},
+       {{"MIO.TXT", "mio.TXT"}, {std::string(146, 'L') + ".doc", std::string(146, 'l') + ".doc"}}}};
   static_assert(std::size(flows) == std::size(kDialogs));
   for (std::size_t i = 0; i < std::size(flows); ++i) {
     const auto& [typed, renames] = flows[i];
@@ -41,12 +35,10 @@ void each_operation_renames_on_disk(const std::string& exe) {
     Folder folder(files, {files[1]});
     Program program(exe, folder.path());
     Window dialog = open_operation(program, kDialogs[i]);
-    for (const int id : {controls.before_list, controls.after_list, controls.extension_list,
-                         controls.rename_button, controls.cancel_button, controls.input,
-                         controls.second_input, controls.check_list, controls.message_line}) {
-      check(id == 0 || dialog.has_control(id), "no control " + std::to_string(id));
-    }
     for (std::size_t field = 0; field < typed.size(); ++field) {
+      if (field == 1) {
+        dialog.key(VK_TAB);
+      }
       dialog.type(field == 0 ? controls.input : controls.second_input, typed[field]);
     }
     dialog.press(controls.rename_button);
@@ -61,29 +53,27 @@ void each_operation_renames_on_disk(const std::string& exe) {
 void closing_renames_nothing(const std::string& exe) {
   const OperationDialog& upper = dialog_of(kUpperCase);
   for (const int way : {0, 1, 2, 3}) {
+    const auto close = [way](const Window& window, int button) {
+      way == 0   ? window.press(button)
+      : way == 3 ? check(PostMessageW(window.handle(), WM_SYSCOMMAND, SC_CLOSE, 0), "no close box")
+                 : window.key(way == 1 ? VK_ESCAPE : VK_RETURN);
+    };
     Folder folder({"uno.txt", "due.doc"});
     Program program(exe, folder.path());
-    Window main = wait_for(program, kMainCaption);
-    for (const int id : {kMain.label, kMain.list, kMain.quit_button, kMain.swap_button,
-                         kMain.new_functions_button}) {
-      check(main.has_control(id), "no control " + std::to_string(id));
-    }
     Window dialog = open_operation(program, upper);
     check(dialog.is_enabled(upper.controls.rename_button), "\"Rinomina\" is disabled");
-    close(dialog, way, upper.controls.cancel_button);
+    close(dialog, upper.controls.cancel_button);
     dialog.wait_closed();
-    close(wait_for(program, kMainCaption), way, kMain.quit_button);
+    close(wait_for(program, kMainCaption), kMain.quit_button);
     check(program.expect_exit() == 0, "exit status not 0");
     check_equal(folder.files(), folder.after({}), "files, way " + std::to_string(way));
   }
 }
 
-// The Windows folder spelt another way: under Wine through drive Z:, where Linux keeps the prefix;
-// on Windows through a junction in `folder`, removed with it.
+// The Windows folder spelt another way: under Wine (tools/run-e2e names its prefix) through drive
+// Z:, where Linux keeps the prefix; on Windows through a junction in `folder`, removed with it.
 std::wstring windows_elsewhere(const wchar_t* windows, const Folder& folder) {
-  if (under_wine()) {
-    const wchar_t* prefix = _wgetenv(L"WINEPREFIX");
-    check(prefix != nullptr, "no Wine prefix");
+  if (const wchar_t* prefix = _wgetenv(L"WINEPREFIX")) {
     std::wstring path = L"Z:" + std::wstring(prefix) + L"\\drive_c\\windows";
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
@@ -103,17 +93,26 @@ void warnings_end_the_program(const std::string& exe) {
   check(read(GetWindowsDirectoryW(windows, MAX_PATH)), "no Windows folder");
   check(read(GetSystemWow64DirectoryW(wow64, MAX_PATH)), "no 32-bit system folder");
   const Folder links({});
-  const std::pair<std::wstring, const char*> rows[] = {
-      {few.path(), texts::kTooFewFiles},
-      {windows, texts::kSystemFolder},
-      {L"C:\\WINDOWS\\SYSTEM32", texts::kSystemFolder},
-      {wow64, texts::kSystemFolder},
-      {windows_elsewhere(windows, links), texts::kSystemFolder}};
+  const std::string too_few = "Troppo pochi files da rinominare",
+                    system =
+                        "Veltrano non pu\xF2 lavorare nella cartella di Windows\no in quella "
+                        "di sistema:\navviarlo nella cartella dei file da rinominare";
+  const std::pair<std::wstring, std::string> rows[] = {{few.path(), too_few},
+                                                       {windows, system},
+                                                       {L"C:\\WINDOWS\\SYSTEM32", system},
+                                                       {wow64, system},
+                                                       {windows_elsewhere(windows, links), system}};
   for (const auto& [folder, message] : rows) {
     Program program(exe, folder);
-    Window box = wait_for(program, texts::kAttentionCaption);
-    check_equal(box.text(kMessageText), std::string(message), narrow(folder));
+    Window box = wait_for(program, "ATTENZIONE!");
+    check_equal(box.text(kMessageText), message, narrow(folder));
     check(windows_of(program).size() == 1, "the message box is not alone");
+    // Only "OK", no icon; owned by the main dialog, which is there to own it once listing began.
+    const auto any = [](HWND) { return true; };
+    const auto icon = [](HWND window) { return send(window, STM_GETICON) != 0; };
+    check(box.count_children(L"Button", any) == 1 && box.count_children(L"Static", icon) == 0,
+          "a button besides \"OK\", or an icon");
+    check((GetWindow(box.handle(), GW_OWNER) != nullptr) == (message == too_few), "its owner");
     box.press(IDOK);
     check(program.expect_exit() == 0, "exit status not 0");
   }
@@ -130,25 +129,26 @@ void accented_names(const std::string& exe) {
   Program program(exe, folder.path());
   const OperationControls& renumber = kRenumber.frame;
   Window numbers = open_operation(program, dialog_of(renumber));
-  numbers.type(renumber.input, "9999");
-  check_equal(numbers.text(renumber.message_line), texts::kDigitCountTooLow, "message");
+  numbers.type(renumber.input, "99999");  // the fifth digit refused
+  check_equal(numbers.text(renumber.input), "9999", "\"Inizia da\"");
+  check_equal(numbers.text(renumber.message_line), "Il numero delle cifre \xE8 basso", "message");
   numbers.press(renumber.cancel_button);
   numbers.wait_closed();
-
   Window cut = open_operation(program, dialog_of(kDeleteFirstChars));
   cut.type(kDeleteFirstChars.input, "5");
   cut.press(kDeleteFirstChars.rename_button);
   cut.wait_closed();
-
   Window add = open_operation(program, dialog_of(kAddAtStart));
-  add.type(kAddAtStart.input, L"\u0141");
-  add.caret(kAddAtStart.input, VK_HOME);  // 258 letters in front: the 259th character is read too
+  add.type(kAddAtStart.input, L"\u0141");  // refused from the first key: no preview of long names
+  HWND field = GetDlgItem(add.handle(), kAddAtStart.input);
+  send(field, EM_SETSEL);  // 258 letters in front: the 259th character is read too
   add.type(kAddAtStart.input, std::string(258, 'x'));
-  check_equal(add.text(kAddAtStart.message_line), texts::kForbiddenChars, "message");
+  check_equal(add.text(kAddAtStart.message_line),
+              "I caratteri   \\ / \" : * < > ?   non sono permessi nei nomi di file", "message");
   check(!add.is_enabled(kAddAtStart.rename_button), "\"Rinomina\" is enabled");
   add.type(kAddAtStart.input, std::string(258, '\b'));
-  add.caret(kAddAtStart.input, VK_END);
-  add.type(kAddAtStart.input, L"\bpi\u00F9 ");  // the refused letter rubbed out last
+  send(field, EM_SETSEL, 1);  // the refused letter selected, and typed over
+  add.type(kAddAtStart.input, "pi\xF9 ");
   add.press(kAddAtStart.rename_button);
   add.wait_closed();
   quit(program);
@@ -160,18 +160,15 @@ void accented_names(const std::string& exe) {
 }
 
 // In a folder named outside Windows-1252, beside the one spelt as Windows-1252 comes closest,
-// spaces to underscores and then upper case: names that Win32 cannot make or read keep theirs,
-// the others are renamed there (a change of case alone included) and nowhere else, one of them
-// to the name that a best-fit conversion would read from a name that keeps its own.
+// spaces to underscores and then upper case: a name outside Windows-1252 keeps its name, the
+// others are renamed there (a change of case alone included) and nowhere else, one of them to the
+// name that a best-fit conversion would read from a name that keeps its own.
 void names_of_the_real_file_system(const std::string& exe) {
-  wine_only("a trailing dot, a backslash and names differing in case only are made on Linux");
-  const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz";
-  Folder folder({lodz + "/x y.", lodz + "/x y", lodz + "/back\\x y.txt", lodz + "/back/x y.txt",
-                 lodz + "/" + lodz + " y.txt", lodz + "/" + latin + " y.txt",
-                 lodz + "/\u0141\u00F3D\u0179_Y.txt", lodz + "/A.jpg", lodz + "/a.jpg",
-                 lodz + "/c.jpg", latin + "/c.jpg"},
-                {}, Folder::Made::on_linux);
-  Program program(exe, folder.path(lodz));
+  const std::string lodz = "\u0141\u00F3d\u017A", latin = "L\u00F3dz", name = unique_name();
+  Folder folder({lodz + " y.txt", latin + " y.txt", "\u0141\u00F3D\u0179_Y.txt", "c.jpg"}, {},
+                name + lodz);
+  const Folder twin({"c.jpg"}, {}, name + latin);
+  Program program(exe, folder.path());
   for (const OperationControls& controls : {kSpaceToUnderscore, kUpperCase}) {
     Window dialog = open_operation(program, dialog_of(controls));
     dialog.press(controls.rename_button);
@@ -179,62 +176,52 @@ void names_of_the_real_file_system(const std::string& exe) {
   }
   quit(program);
   check_equal(folder.files(),
-              folder.after({{lodz + "/" + latin + " y.txt", lodz + "/L\u00F3DZ_Y.txt"},
-                            {lodz + "/c.jpg", lodz + "/C.jpg"}}),
-              "files");
+              folder.after({{latin + " y.txt", "L\u00F3DZ_Y.txt"}, {"c.jpg", "C.jpg"}}), "files");
+  check_equal(twin.files(), twin.after({}), "the other folder");
 }
 
-// A list scrolls sideways only as far as its names are drawn: forty "i"s fit both lists; a wide
-// new name makes the after list scroll, still once it is rubbed out, while the before list stays
-// without a bar.
-void lists_scroll_only_past_their_width(const std::string& exe) {
-  Folder folder({std::string(40, 'i') + ".txt", "mare.jpg"});
-  Program program(exe, folder.path());
-  const OperationControls& add = kAddAtEnd;
-  Window dialog = open_operation(program, dialog_of(add));
-  for (const std::string& typed : {std::string("x"), std::string(60, 'W'), std::string(60, '\b')}) {
-    dialog.type(add.input, typed);
-    for (const int list : {add.before_list, add.after_list}) {
-      HWND window = GetDlgItem(dialog.handle(), list);
-      RECT client{};
-      check(GetClientRect(window, &client), "no list " + std::to_string(list));
-      const LRESULT extent = send(window, LB_GETHORIZONTALEXTENT);
-      const bool bar = (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) != 0;
-      const bool scrolls = list == add.after_list && typed != "x";
-      check(bar == scrolls && (extent > client.right) == scrolls,
-            "list " + std::to_string(list) + ": extent " + std::to_string(extent) + ", width " +
-                std::to_string(client.right) + (bar ? ", a bar" : ", no bar"));
-    }
-  }
-  dialog.press(add.cancel_button);
-  dialog.wait_closed();
-  quit(program);
-}
-
-// A new name equal to another file's short name (Wine gives a long name one, as Windows does) is
-// refused in the preview, "Rinomina" off; one letter less passes.
-void short_names_are_names_held(const std::string& exe) {
-  Folder folder({"relazione finale.doc", "bozza.doc"});
+// Find and replace on the real lists and disk: "x" for "bozza" leaves both lists without a bar; a
+// wide new name makes the after list scroll, still once it is rubbed out, while the before list
+// stays without one. A new name equal to another file's short name (Wine gives a long name one, as
+// Windows does) is refused, "Rinomina" off; one letter less passes.
+void previews_see_the_real_lists_and_names(const std::string& exe) {
+  Folder folder({std::string(40, 'i') + ".txt", "relazione finale.doc", "bozza.doc"});
   WIN32_FIND_DATAW found{};
   const Owned<HANDLE, FindClose> find(
       FindFirstFileW(folder.path("relazione finale.doc").c_str(), &found));
   const std::string short_name = narrow(found.cAlternateFileName);
   check(find && short_name.find('.') != std::string::npos, "no short name");
   Program program(exe, folder.path());
-  Window dialog = open_operation(program, dialog_of(kFindReplace));
-  dialog.type(kFindReplace.input, "bozza");
-  dialog.type(kFindReplace.second_input, short_name.substr(0, short_name.rfind('.')));
-  check(!dialog.is_enabled(kFindReplace.rename_button), "\"Rinomina\" is enabled");
-  dialog.type(kFindReplace.second_input, "\b");
-  check(dialog.is_enabled(kFindReplace.rename_button), "\"Rinomina\" is disabled");
-  dialog.press(kFindReplace.cancel_button);
+  const OperationControls& replace = kFindReplace;
+  Window dialog = open_operation(program, dialog_of(replace));
+  dialog.type(replace.input, "bozza");
+  dialog.key(VK_TAB);
+  for (const std::string& typed : {std::string("x"), std::string(30, 'W'), std::string(30, '\b')}) {
+    dialog.type(replace.second_input, typed);
+    for (const int list : {replace.before_list, replace.after_list}) {
+      HWND window = GetDlgItem(dialog.handle(), list);
+      RECT client{};
+      check(GetClientRect(window, &client), "no list " + std::to_string(list));
+      const LRESULT extent = send(window, LB_GETHORIZONTALEXTENT);
+      const bool bar = (GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) != 0;
+      const bool scrolls = list == replace.after_list && typed != "x";
+      check(bar == scrolls && (extent > client.right) == scrolls,
+            "list " + std::to_string(list) + ": extent " + std::to_string(extent) +
+                (bar ? ", a bar" : ""));
+    }
+  }
+  dialog.type(replace.second_input, "\b" + short_name.substr(0, short_name.rfind('.')));
+  check(!dialog.is_enabled(replace.rename_button), "\"Rinomina\" is enabled");
+  dialog.type(replace.second_input, "\b");
+  check(dialog.is_enabled(replace.rename_button), "\"Rinomina\" is disabled");
+  dialog.press(replace.cancel_button);
   dialog.wait_closed();
   quit(program);
   check_equal(folder.files(), folder.after({}), "files");
 }
 
-// "Rinomina" over 3,000 files keeps answering: a message every 100 ms answered, the window never
-// hung, the caption counting up to "di 3.000"; "Annulla" clicked meanwhile changes nothing.
+// "Rinomina" over 3,000 files keeps answering: a message every 100 ms answered in 2 s, the caption
+// counting up to "di 3.000"; "Annulla" clicked meanwhile changes nothing.
 void long_rename_answers(const std::string& exe) {
   Names files;
   Renames renames;
@@ -246,38 +233,30 @@ void long_rename_answers(const std::string& exe) {
   Program program(exe, folder.path());
   const OperationDialog& underscores = dialog_of(kUnderscoreToSpace);
   Window dialog = open_operation(program, underscores);
-  HWND cancel = GetDlgItem(dialog.handle(), kUnderscoreToSpace.cancel_button);
   dialog.press(kUnderscoreToSpace.rename_button);
-  const std::string progress = "Rinomina in corso: ", of = " di 3.000";
-  std::string last_count;
-  int counts = 0;
+  const std::regex progress("Rinomina in corso: (?:(\\d)\\.)?(\\d{1,3}) di 3\\.000");
+  long last = -1, counts = 0;
   for (;; std::this_thread::sleep_for(milliseconds(100))) {
-    check(!IsHungAppWindow(dialog.handle()), "the dialog is hung");
     DWORD_PTR answer = 0;
     const bool answered =
         SendMessageTimeoutW(dialog.handle(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer) != 0;
-    wchar_t text[256];
-    const int length = GetWindowTextW(dialog.handle(), text, static_cast<int>(std::size(text)));
-    const std::string caption = narrow({text, static_cast<std::size_t>(std::max(length, 0))});
+    const std::string caption = caption_of(dialog.handle());
+    std::smatch count;
     if (!dialog.is_open()) {
       break;
     }
     check(answered, "WM_NULL got no answer in 2 s");
-    if (!caption.starts_with(progress)) {
-      check_equal(caption, underscores.caption, "caption");
+    if (caption == underscores.caption) {
       continue;
     }
-    check(caption.ends_with(of), "caption " + printable(caption));
-    const std::string count =
-        caption.substr(progress.size(), caption.size() - progress.size() - of.size());
-    check(count.size() > last_count.size() ||
-              (count.size() == last_count.size() && count >= last_count),
-          "the count went back: " + caption);
-    if (count != last_count && ++counts == 1) {
-      send(cancel, BM_CLICK);  // its click reaches the dialog, disabled as it is
+    check(std::regex_match(caption, count, progress), "caption " + printable(caption));
+    const long now = std::stol(count[1].str() + count[2].str());  // "1.234" read as 1234
+    check(now >= last, "the count went back: " + caption);
+    if (now != last && ++counts == 1) {  // its click reaches the dialog, disabled as it is
+      send(GetDlgItem(dialog.handle(), kUnderscoreToSpace.cancel_button), BM_CLICK);
       check(IsWindowVisible(dialog.handle()), "\"Annulla\" ended the dialog");
     }
-    last_count = count;
+    last = now;
   }
   check(counts >= 2, "the caption counted " + std::to_string(counts) + " times");
   quit(program);
@@ -290,8 +269,7 @@ const std::pair<const char*, void (*)(const std::string& exe)> kCases[] = {
     {"warnings_end_the_program", warnings_end_the_program},
     {"accented_names", accented_names},
     {"names_of_the_real_file_system", names_of_the_real_file_system},
-    {"lists_scroll_only_past_their_width", lists_scroll_only_past_their_width},
-    {"short_names_are_names_held", short_names_are_names_held},
+    {"previews_see_the_real_lists_and_names", previews_see_the_real_lists_and_names},
     {"long_rename_answers", long_rename_answers}};
 
 }  // namespace
@@ -305,7 +283,7 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   std::printf("ANSI code page %u\n", GetACP());
-  int passed = 0, failed = 0, skips = 0;
+  int passed = 0, failed = 0;
   for (const auto& [name, run] : kCases) {
     if (argc > 2 && std::find(argv + 2, argv + argc, widen(name)) == argv + argc) {
       continue;
@@ -314,15 +292,12 @@ int wmain(int argc, wchar_t** argv) {
       run(narrow(argv[1], CP_UTF8));
       std::printf("PASS %s\n", name);
       ++passed;
-    } catch (const Skipped& skipped) {
-      std::printf("SKIP %s: %s\n", name, skipped.reason.c_str());
-      ++skips;
     } catch (const std::exception& failure) {
       std::printf("FAIL %s: %s\n", name, failure.what());
       ++failed;
     }
     std::fflush(stdout);
   }
-  std::printf("%d passed, %d failed, %d skipped\n", passed, failed, skips);
+  std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 && passed > 0 ? 0 : 1;  // a run that ran nothing proves nothing
 }

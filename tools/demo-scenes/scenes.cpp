@@ -20,6 +20,9 @@ void picture_operation(Stage& stage, const OperationControls& operation, const c
                        const std::vector<std::pair<int, const char*>>& typing = {}) {
   Window dialog = e2e::open_operation(stage.program(), dialog_of(operation));
   for (const auto& [field, text] : typing) {
+    if (field != typing.front().first) {
+      dialog.key(VK_TAB);  // typing goes to the field with the focus
+    }
     dialog.type(field, text);
   }
   stage.capture(dialog, picture);

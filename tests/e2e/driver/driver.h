@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numeric>
@@ -73,16 +74,15 @@ void wait_until(Done&& done, const std::string& what) {  // fails after kPatienc
 
 using UniqueHandle = Owned<HANDLE, CloseHandle>;
 
-inline constexpr UINT kWindows1252 = 1252;
-inline std::wstring widen(std::string_view text, UINT code_page = kWindows1252) {
+// Windows-1252 ("?" for what it lacks) unless another code page is named.
+inline std::wstring widen(std::string_view text, UINT code_page = 1252) {
   std::wstring wide(text.size(), L'\0');
   const int size = MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()),
                                        wide.data(), static_cast<int>(wide.size()));
   check(size > 0 || text.empty(), "cannot convert " + printable(text));
   return wide.substr(0, static_cast<std::size_t>(std::max(size, 0)));
 }
-// Windows-1252 ("?" for what it lacks) unless another code page is named.
-inline std::string narrow(std::wstring_view wide, UINT code_page = kWindows1252) {
+inline std::string narrow(std::wstring_view wide, UINT code_page = 1252) {
   const bool utf8 = code_page == CP_UTF8;
   std::string text(wide.size() * 3, '\0');
   const int size = WideCharToMultiByte(
@@ -92,20 +92,6 @@ inline std::string narrow(std::wstring_view wide, UINT code_page = kWindows1252)
   return text.substr(0, static_cast<std::size_t>(std::max(size, 0)));
 }
 
-// Whether this runs under Wine, whose ntdll exports wine_get_version; Windows' does not.
-inline bool under_wine() {
-  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-struct Skipped {  // thrown by a case that needs what only Wine gives, when it runs on Windows
-  std::string reason;
-};
-inline void wine_only(std::string_view reason) {
-  if (!under_wine()) {
-    throw Skipped{"skipped on Windows: " + std::string(reason)};
-  }
-}
-
 // A name that no other run takes, even one at the same time under another wineserver, where
 // process ids repeat.
 inline std::string unique_name() {
@@ -113,24 +99,20 @@ inline std::string unique_name() {
   return "veltrano-e2e-" + std::to_string(random()) + "-" + std::to_string(random());
 }
 
-// Starts `command` in `folder` (null: in this program's); its process, owned.
-inline UniqueHandle start(std::wstring command, const wchar_t* folder) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
-                       &startup, &started),
-        "cannot start a program (error " + std::to_string(GetLastError()) + ")");
-  const UniqueHandle thread(started.hThread);
-  return UniqueHandle(started.hProcess);
-}
-
 // A program started in `folder` (path and arguments UTF-8), ended if it still runs at the end.
 class Program {
  public:
-  Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "")
-      : process_(start(L"\"" + widen(exe, CP_UTF8) + L"\" " + widen(arguments, CP_UTF8),
-                       folder.c_str())) {}
+  Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "") {
+    std::wstring command = L"\"" + widen(exe, CP_UTF8) + L"\" " + widen(arguments, CP_UTF8);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         folder.c_str(), &startup, &started),
+          "cannot start a program (error " + std::to_string(GetLastError()) + ")");
+    process_.reset(started.hProcess);
+    const UniqueHandle thread(started.hThread);
+  }
   ~Program() {
     if (running() && TerminateProcess(process_.get(), 1)) {
       WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
@@ -167,7 +149,6 @@ class Window {
   void wait_closed() const {
     wait_until([&] { return !is_open(); }, "still open");
   }
-  bool has_control(int id) const { return GetDlgItem(handle_, id) != nullptr; }
   bool is_enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
   bool is_visible(int id) const { return IsWindowVisible(control(id)) != FALSE; }
   std::string text(int id) const {
@@ -176,29 +157,37 @@ class Window {
     return narrow(std::wstring_view(text, static_cast<std::size_t>(std::max(size, LRESULT{0}))));
   }
   void type(int edit, std::string_view text) const { type(edit, widen(text)); }
-  void type(int edit, std::wstring_view text) const {  // each key a change notification
+  // As a user types: to the control with the focus, which must be `edit` once the keys posted
+  // before are handled (a Tab moves it). Each key a change notification.
+  void type(int edit, std::wstring_view text) const {
+    wait_until([&] { return focus() == control(edit); }, "no focus on " + std::to_string(edit));
     for (const wchar_t c : text) {
-      send(control(edit), WM_CHAR, c);
+      send(focus(), WM_CHAR, c);
     }
-  }
-  void caret(int edit, WPARAM virtual_key) const {  // Home, End: moved before it returns
-    send(control(edit), WM_KEYDOWN, virtual_key);
   }
   void press(int button) const {  // a user cannot press a hidden or disabled button
     check(is_visible(button) && is_enabled(button), "button " + std::to_string(button) + " off");
     check(SendNotifyMessageW(control(button), BM_CLICK, 0, 0), "cannot press a button");
   }
   void key(WPARAM virtual_key) const {  // to the control with the focus, as a user's key goes
+    HWND target = focus() != nullptr ? focus() : handle_;
+    check(PostMessageW(target, WM_KEYDOWN, virtual_key, 1) &&
+              PostMessageW(target, WM_KEYUP, virtual_key, 0xC0000001),
+          "cannot post a key");
+  }
+  HWND focus() const {  // the window with the focus in the program's thread
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     check(GetGUIThreadInfo(GetWindowThreadProcessId(handle_, nullptr), &thread), "no focus");
-    HWND focus = thread.hwndFocus != nullptr ? thread.hwndFocus : handle_;
-    check(PostMessageW(focus, WM_KEYDOWN, virtual_key, 1) &&
-              PostMessageW(focus, WM_KEYUP, virtual_key, 0xC0000001),
-          "cannot post a key");
+    return thread.hwndFocus;
   }
-  void close_box() const {
-    check(PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0), "cannot press the close box");
+  template <typename Test>  // its visible child windows of a class for which `test` holds
+  int count_children(const wchar_t* window_class, Test&& test) const {
+    int count = 0;
+    for (HWND child = nullptr; (child = FindWindowExW(handle_, child, window_class, nullptr));) {
+      count += IsWindowVisible(child) && test(child);
+    }
+    return count;
   }
 
  private:
@@ -211,18 +200,21 @@ class Window {
 };
 inline constexpr int kMessageText = 0xFFFF;
 
-// The program's visible top-level windows and their captions, read without a message to a
-// window that may be closing. A window closed meanwhile may end the walk early: callers poll.
+// A caption read without a message to a window that may be closing or busy.
+inline std::string caption_of(HWND window) {
+  wchar_t caption[256];
+  const int length = GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+  return narrow({caption, static_cast<std::size_t>(std::max(length, 0))});
+}
+// The program's visible top-level windows and their captions. A window closed meanwhile may end
+// the walk early: callers poll.
 inline std::vector<std::pair<HWND, std::string>> windows_of(const Program& program) {
   std::vector<std::pair<HWND, std::string>> windows;
   for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
     DWORD process = 0;
-    wchar_t caption[256];
     GetWindowThreadProcessId(window, &process);
-    const int length = GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
     if (process == program.id() && IsWindowVisible(window)) {
-      windows.emplace_back(window,
-                           narrow({caption, static_cast<std::size_t>(std::max(length, 0))}));
+      windows.emplace_back(window, caption_of(window));
     }
   }
   return windows;
@@ -273,59 +265,21 @@ inline void quit(const Program& program) {  // Esc in the main dialog, then exit
   check(program.expect_exit() == 0, "exit status not 0");
 }
 
-// Runs `script` with /bin/sh, which Wine starts as a Linux program; what it printed. Wine gives
-// no handle to wait on: the script puts what it printed and its exit status in place last, and
-// that is awaited.
-inline std::string run_shell(const std::string& script) {
-  const std::string base = "/tmp/" + unique_name();
-  std::ofstream("Z:" + base + ".sh", std::ios::binary)
-      << "(" << script << ") >" << base << ".part\necho \" $?\" >>" << base << ".part\nmv " << base
-      << ".part " << base;
-  start(widen("/bin/sh " + base + ".sh"), nullptr);
-  std::ifstream ended;
-  wait_until([&] { return ended.open("Z:" + base, std::ios::binary), ended.is_open(); },
-             "/bin/sh did not end: " + printable(script));
-  const std::string printed{std::istreambuf_iterator<char>(ended.rdbuf()), {}};
-  ended.close();
-  check(DeleteFileA(("Z:" + base).c_str()) && DeleteFileA(("Z:" + base + ".sh").c_str()) &&
-            printed.ends_with(" 0\n"),
-        "/bin/sh failed on " + printable(script));
-  return printed.substr(0, printed.size() - 3);
-}
-
-// A fresh folder in the temporary folder, its files side by side, made, read back and removed
-// through Win32; each file holds its own path, so no two hold the same. Made::on_linux makes it
-// with /bin/sh under /tmp instead, under Wine only, for names that Win32 cannot make (a trailing
-// dot, a backslash, case variants), in folders of their own; none read-only nor with a quote (').
+// A fresh folder in the temporary folder, named `name` (UTF-8), its files side by side, made, read
+// back and removed through wide paths; each file holds its own name, so no two hold the same.
 class Folder {
  public:
-  enum class Made { through_win32, on_linux };
-  explicit Folder(const Names& files, const Names& read_only = {}, Made made = Made::through_win32)
+  explicit Folder(const Names& files, const Names& read_only = {},
+                  const std::string& name = unique_name())
       : files_(files), read_only_(read_only) {
-    if (made == Made::on_linux) {
-      linux_path_ = "/tmp/" + unique_name();
-      root_ = widen("Z:" + linux_path_);
-      std::string script = "mkdir " + linux_path_ + " && cd " + linux_path_;
-      for (const auto& file : files) {
-        script += " && mkdir -p \"$(dirname '" + file + "')\" && printf %s '" + file + "' >'" +
-                  file + "'";
-      }
-      run_shell(script);
-      return;
-    }
     wchar_t temp[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, temp);  // with its trailing backslash
-    root_ = std::wstring(temp, std::min<DWORD>(length, MAX_PATH)) + widen(unique_name());
+    root_ = std::wstring(temp, std::min<DWORD>(length, MAX_PATH)) + widen(name, CP_UTF8);
     check(length > 0 && length <= MAX_PATH && CreateDirectoryW(root_.c_str(), nullptr),
           "cannot make a folder in the temporary folder");
     for (const auto& file : files) {
-      const UniqueHandle made(CreateFileW(path(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-      DWORD written = 0;
-      check(made &&
-                WriteFile(made.get(), file.data(), static_cast<DWORD>(file.size()), &written,
-                          nullptr) &&
-                written == file.size() &&
+      std::ofstream made(std::filesystem::path(path(file)), std::ios::binary);
+      check((made << file).flush() &&
                 (!std::count(read_only.begin(), read_only.end(), file) ||
                  SetFileAttributesW(path(file).c_str(), FILE_ATTRIBUTE_READONLY)),
             "cannot make " + printable(file));
@@ -333,10 +287,6 @@ class Folder {
   }
   ~Folder() {  // what cannot be removed is left behind, and the case's outcome stands
     try {
-      if (!linux_path_.empty()) {
-        run_shell("rm -rf " + linux_path_);
-        return;
-      }
       // A folder in it, a junction too, is removed itself, never what it holds.
       for_each_entry([&](const std::wstring& entry, const WIN32_FIND_DATAW& found) {
         check(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY
@@ -354,21 +304,14 @@ class Folder {
   Folder& operator=(const Folder&) = delete;
 
   // Every file in it, a line "name=contents" each, with " read-only" where it is read-only, in the
-  // order of bytes; made on Linux, the files below it too.
+  // order of bytes.
   std::string files() const {
-    if (!linux_path_.empty()) {
-      return run_shell("cd " + linux_path_ + " && find . -type f | while IFS= read -r f;" +
-                       " do printf '%s=%s\\n' \"${f#./}\" \"$(cat \"$f\")\"; done | LC_ALL=C sort");
-    }
     Names lines;
     for_each_entry([&](const std::wstring& entry, const WIN32_FIND_DATAW& found) {
-      const UniqueHandle file(CreateFileW(entry.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                          OPEN_EXISTING, 0, nullptr));
-      char contents[4096];  // a path
-      DWORD size = 0;
-      check(file && ReadFile(file.get(), contents, sizeof contents, &size, nullptr),
-            "cannot read " + narrow(entry));
-      lines.push_back(line(narrow(found.cFileName, CP_UTF8), {contents, size},
+      std::ifstream file(std::filesystem::path(entry), std::ios::binary);
+      check(file.is_open(), "cannot read " + narrow(entry));
+      lines.push_back(line(narrow(found.cFileName, CP_UTF8),
+                           {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()},
                            found.dwFileAttributes & FILE_ATTRIBUTE_READONLY));
     });
     return sorted(lines);
@@ -383,10 +326,8 @@ class Folder {
     }
     return sorted(lines);
   }
-  std::wstring path(std::string_view sub = {}) const {
-    std::wstring path = root_ + L"\\" + widen(sub, CP_UTF8);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
+  std::wstring path(std::string_view file = {}) const {
+    return root_ + L"\\" + widen(file, CP_UTF8);
   }
 
  private:
@@ -411,7 +352,6 @@ class Folder {
     return std::accumulate(lines.begin(), lines.end(), std::string());
   }
   Names files_, read_only_;
-  std::string linux_path_;  // where a folder made on Linux is
   std::wstring root_;
 };
 

@@ -24,11 +24,11 @@ namespace {
 
 // "Foto.jpg~0" is the temporary name of a change of case of "foto.jpg".
 const Names kStems = {"foto",   "Foto", "FOTO 1", "foto_1",    "foto 1", "\xC0 2",
-                      "\xE0 2", "a1",   "A1",     "01 x",      "con",    "b",
+                      "\xE0 2", "a1",   "A1",     "01 x",      "con",    "aaa",
                       "foto ",  "x?",   "",       "Foto.jpg~0"};
 const Names kExtensions = {".jpg", ".JPG", ".txt", ".exe", ".Zip", ". ", ".jpg/"};
-const Names kTyped = {"",     "0",    "1",    "2",   "3", "o", "O",  "_",   " ",
-                      "\xC0", "\xE0", "foto", "con", "?", "F", " 1", "01 ", "foto "};
+const Names kTyped = {"",     "0",    "1",   "2", "3", "o",  "O",   "_",     " ", "\xC0",
+                      "\xE0", "foto", "con", "?", "F", " 1", "01 ", "foto ", "aa"};
 
 // The oracle: the program's rules written anew, on whole names.
 constexpr std::string_view kDigits = "0123456789";

@@ -9,7 +9,6 @@
 #include "engine/windows_names.h"
 #include "operations/case_transforms.h"
 #include "operations/digit_runs.h"
-#include "operations/find_replace.h"
 #include "tests/unit/folder_double.h"
 
 namespace veltrano::testing {
@@ -33,17 +32,6 @@ TEST(CaseTransforms, RewriteStemsByteForByte) {
   for (auto [transform, stem, expected] : cases) {
     transform(stem);
     EXPECT_EQ(stem, expected);
-  }
-}
-
-TEST(ReplaceAll, LeftToRightWithoutOverlapNorSearchingInsertedText) {
-  const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-      {"aaa", "aa", "b", "ba"},
-      {"xax", "x", "xax", "xaxaxax"},
-      {"CITT\xC0", "\xE0", "a", "CITT\xC0"},
-  };
-  for (const auto& [text, find, replacement, expected] : cases) {
-    EXPECT_EQ(replace_all(text, find, replacement), expected) << text << '/' << find;
   }
 }
 

@@ -99,20 +99,33 @@ inline std::string unique_name() {
   return "veltrano-e2e-" + std::to_string(random()) + "-" + std::to_string(random());
 }
 
+struct Skipped {  // thrown by a case that needs what only Wine gives, when it runs on Windows
+  std::string reason;
+};
+inline void wine_only(std::string_view reason) {  // Wine's ntdll exports wine_get_version
+  if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
+    throw Skipped{"skipped on Windows: " + std::string(reason)};
+  }
+}
+
+// Starts `command` in `folder` (null: this program's own); the process.
+inline UniqueHandle start(std::wstring command, const wchar_t* folder) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
+                       &startup, &started),
+        "cannot start a program (error " + std::to_string(GetLastError()) + ")");
+  const UniqueHandle thread(started.hThread);
+  return UniqueHandle(started.hProcess);
+}
+
 // A program started in `folder` (path and arguments UTF-8), ended if it still runs at the end.
 class Program {
  public:
-  Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "") {
-    std::wstring command = L"\"" + widen(exe, CP_UTF8) + L"\" " + widen(arguments, CP_UTF8);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                         folder.c_str(), &startup, &started),
-          "cannot start a program (error " + std::to_string(GetLastError()) + ")");
-    process_.reset(started.hProcess);
-    const UniqueHandle thread(started.hThread);
-  }
+  Program(const std::string& exe, const std::wstring& folder, const std::string& arguments = "")
+      : process_(start(L"\"" + widen(exe, CP_UTF8) + L"\" " + widen(arguments, CP_UTF8),
+                       folder.c_str())) {}
   ~Program() {
     if (running() && TerminateProcess(process_.get(), 1)) {
       WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
@@ -265,16 +278,36 @@ inline void quit(const Program& program) {  // Esc in the main dialog, then exit
   check(program.expect_exit() == 0, "exit status not 0");
 }
 
-// A fresh folder in the temporary folder, named `name` (UTF-8), its files side by side, made, read
-// back and removed through wide paths; each file holds its own name, so no two hold the same.
+// A file as Folder::files gives it: its name, its contents, whether it is read-only; and such
+// lines in the order of bytes, as `LC_ALL=C sort` gives them.
+inline std::string file_line(const std::string& name, const std::string& contents, bool read_only) {
+  return name + "=" + contents + (read_only ? " read-only\n" : "\n");
+}
+inline std::string sorted(Names lines) {
+  std::sort(lines.begin(), lines.end());
+  return std::accumulate(lines.begin(), lines.end(), std::string());
+}
+// What Folder::files gives for `files`, each holding its own name, once renamed so.
+inline std::string renamed(const Names& files, const Names& read_only, const Renames& renames) {
+  Names lines;
+  for (const auto& file : files) {
+    auto now =
+        std::find_if(renames.begin(), renames.end(), [&](auto& r) { return r.first == file; });
+    lines.push_back(file_line(now == renames.end() ? file : now->second, file,
+                              std::count(read_only.begin(), read_only.end(), file) > 0));
+  }
+  return sorted(lines);
+}
+
+// A fresh folder in the temporary folder, its files side by side, made, read back and removed
+// through wide paths; each file holds its own name, so no two hold the same.
 class Folder {
  public:
-  explicit Folder(const Names& files, const Names& read_only = {},
-                  const std::string& name = unique_name())
+  explicit Folder(const Names& files, const Names& read_only = {})
       : files_(files), read_only_(read_only) {
     wchar_t temp[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, temp);  // with its trailing backslash
-    root_ = std::wstring(temp, std::min<DWORD>(length, MAX_PATH)) + widen(name, CP_UTF8);
+    root_ = std::wstring(temp, std::min<DWORD>(length, MAX_PATH)) + widen(unique_name());
     check(length > 0 && length <= MAX_PATH && CreateDirectoryW(root_.c_str(), nullptr),
           "cannot make a folder in the temporary folder");
     for (const auto& file : files) {
@@ -310,21 +343,15 @@ class Folder {
     for_each_entry([&](const std::wstring& entry, const WIN32_FIND_DATAW& found) {
       std::ifstream file(std::filesystem::path(entry), std::ios::binary);
       check(file.is_open(), "cannot read " + narrow(entry));
-      lines.push_back(line(narrow(found.cFileName, CP_UTF8),
-                           {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()},
-                           found.dwFileAttributes & FILE_ATTRIBUTE_READONLY));
+      lines.push_back(
+          file_line(narrow(found.cFileName, CP_UTF8),
+                    {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()},
+                    found.dwFileAttributes & FILE_ATTRIBUTE_READONLY));
     });
     return sorted(lines);
   }
   std::string after(const Renames& renames) const {  // what files() gives once renamed so
-    Names lines;
-    for (const auto& file : files_) {
-      auto now =
-          std::find_if(renames.begin(), renames.end(), [&](auto& r) { return r.first == file; });
-      lines.push_back(line(now == renames.end() ? file : now->second, file,
-                           std::count(read_only_.begin(), read_only_.end(), file) > 0));
-    }
-    return sorted(lines);
+    return renamed(files_, read_only_, renames);
   }
   std::wstring path(std::string_view file = {}) const {
     return root_ + L"\\" + widen(file, CP_UTF8);
@@ -344,15 +371,27 @@ class Folder {
     } while (FindNextFileW(search.get(), &found));
     check(GetLastError() == ERROR_NO_MORE_FILES, "cannot list " + narrow(root_));
   }
-  static std::string line(const std::string& name, const std::string& contents, bool read_only) {
-    return name + "=" + contents + (read_only ? " read-only\n" : "\n");
-  }
-  static std::string sorted(Names lines) {
-    std::sort(lines.begin(), lines.end());
-    return std::accumulate(lines.begin(), lines.end(), std::string());
-  }
   Names files_, read_only_;
   std::wstring root_;
 };
+
+// Runs `script` with /bin/sh, which Wine starts as a Linux program; what it printed. Wine gives
+// no handle to wait on: the script puts what it printed and its exit status in place last.
+inline std::string run_shell(const std::string& script) {
+  const std::string base = "/tmp/" + unique_name();
+  std::ofstream("Z:" + base + ".sh", std::ios::binary)
+      << "(" << script << ") >" << base << ".part\necho \" $?\" >>" << base << ".part\nmv " << base
+      << ".part " << base;
+  start(widen("/bin/sh " + base + ".sh"), nullptr);
+  std::ifstream ended;
+  wait_until([&] { return ended.open("Z:" + base, std::ios::binary), ended.is_open(); },
+             "/bin/sh did not end: " + printable(script));
+  const std::string printed{std::istreambuf_iterator<char>(ended.rdbuf()), {}};
+  ended.close();
+  check(DeleteFileA(("Z:" + base).c_str()) && DeleteFileA(("Z:" + base + ".sh").c_str()) &&
+            printed.ends_with(" 0\n"),
+        "/bin/sh failed on " + printable(script));
+  return printed.substr(0, printed.size() - 3);
+}
 
 }  // namespace veltrano::e2e

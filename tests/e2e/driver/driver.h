@@ -183,7 +183,7 @@ class Window {
     check(SendNotifyMessageW(control(button), BM_CLICK, 0, 0), "cannot press a button");
   }
   void key(WPARAM virtual_key) const {  // to the control with the focus, as a user's key goes
-    HWND target = focus() != nullptr ? focus() : handle_;
+    HWND target = IsChild(handle_, focus()) ? focus() : handle_;  // not a closed dialog's
     check(PostMessageW(target, WM_KEYDOWN, virtual_key, 1) &&
               PostMessageW(target, WM_KEYUP, virtual_key, 0xC0000001),
           "cannot post a key");

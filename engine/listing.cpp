@@ -14,10 +14,9 @@ bool for_each_listable_file(const Folder& folder,
     } else if (visit_other && entry.name != "." && entry.name != "..") {
       visit_other(entry.name);
     }
-    // Windows takes a short name for its entry, so no other file can be given it.
-    if (visit_other && !entry.short_name.empty() &&
-        !same_name_ignoring_case(entry.short_name, entry.name)) {
-      visit_other(entry.short_name);
+    if (const std::string_view short_name = other_short_name(entry);
+        visit_other && !short_name.empty()) {
+      visit_other(short_name);
     }
   });
 }

@@ -38,8 +38,8 @@ class FolderNames {
     folder.for_each_entry([this](const FolderEntry& entry) {
       if (entry.name != "." && entry.name != "..") {
         add(std::string(entry.name));
-        if (!entry.short_name.empty() && !same_name_ignoring_case(entry.short_name, entry.name)) {
-          ++folded_[folded_name(entry.short_name)];
+        if (const std::string_view short_name = other_short_name(entry); !short_name.empty()) {
+          ++folded_[folded_name(short_name)];
         }
       }
     });

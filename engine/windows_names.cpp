@@ -48,6 +48,11 @@ bool same_name_ignoring_case(std::string_view a, std::string_view b) {
          });
 }
 
+std::string_view other_short_name(const FolderEntry& entry) {
+  return same_name_ignoring_case(entry.short_name, entry.name) ? std::string_view()
+                                                               : entry.short_name;
+}
+
 std::string folded_name(std::string_view name) {
   std::string folded(name);
   for (char& c : folded) {

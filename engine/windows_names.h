@@ -6,9 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "interface/folder.h"
+
 namespace veltrano {
 
 bool same_name_ignoring_case(std::string_view a, std::string_view b);
+
+// The entry's 8.3 short name when it holds one besides its own name: Windows takes it for the
+// entry, so no other entry can be given it. Empty when the entry has none, or when it is the
+// entry's own name in another case.
+std::string_view other_short_name(const FolderEntry& entry);
 
 // The name with every byte folded.
 std::string folded_name(std::string_view name);
